@@ -1,0 +1,32 @@
+#pragma once
+// Cooperative threads share the GUI thread: each is a fiber with its own
+// stack, resumed in turn by a scheduler that the Qt event loop drives.
+// Control passes only where code yields (YieldToNextThread, WaitUntil, a
+// modal dialog), so the system's code never takes a lock.
+
+#include <exception>
+#include <functional>
+
+namespace coop {
+
+// True while running on a cooperative thread's own stack.
+bool InThread();
+
+// On a cooperative thread: return to the scheduler, resume later.
+// On the event loop's stack: run one scheduler pass and return.
+void YieldToNextThread();
+
+// Returns once done() is true. A cooperative thread yields meanwhile; on the
+// event loop's stack a nested event loop runs, and the scheduler goes on
+// resuming the cooperative threads from it.
+void WaitUntil(const std::function<bool()>& done);
+
+// The framework's microsecond clock.
+double Microseconds();
+
+// What to do with an exception that escapes a thread's Run or an event
+// handler: the application installs the framework's default alert and quit.
+void SetUnhandledExceptionHandler(std::function<void(std::exception_ptr)> handler);
+void ReportUnhandledException(std::exception_ptr error);
+
+}  // namespace coop
