@@ -6,7 +6,13 @@
 // Joining two strings whose labels differ brings both to UTF-8 first; a
 // string without a label joins byte for byte. Equality is exact: the same
 // characters once both sides are in one encoding (no case folding).
+//
+// A string without a label is read in the other side's encoding when it
+// meets a labelled one (joining, comparing, fields), so the labelled side
+// gives the result its label; alone it is read as UTF-8. Joining with an
+// empty string gives the other side unchanged, label included.
 
+#include <concepts>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -38,13 +44,22 @@ private:
     const TextEncoding* encoding_ = nullptr;
 };
 
+// The same bytes, labelled with `encoding` (nothing converted).
+String DefineEncoding(const String& text, const TextEncoding* encoding);
+
 // The framework's string functions, with its meaning: fields and characters
-// count from 1; the "B" forms count bytes.
+// count from 1; the "B" forms count bytes and keep the label. An empty text
+// has no fields; a field out of range is "". A start before 1 counts from 1,
+// a negative count takes the rest. AscB of "" is 0; ChrB makes one unlabelled byte.
 int CountFields(const String& s, const String& separator);
 String NthField(const String& s, const String& separator, int n);
 double Val(const String& s);
 String Str(std::int64_t n);
 String Str(double d);
+template <std::integral Integer>
+String Str(Integer n) {
+    return Str(static_cast<std::int64_t>(n));
+}
 int Len(const String& s);
 int LenB(const String& s);
 String Left(const String& s, int count);
