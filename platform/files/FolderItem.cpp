@@ -1,0 +1,187 @@
+#include "platform/files/FolderItem.h"
+
+#include "platform/files/FileError.h"
+#include "platform/files/FinderInfo.h"
+#include "platform/files/FolderListing.h"
+#include "platform/files/PosixPath.h"
+#include "platform/files/TreeCopy.h"
+#include "platform/files/TreeRemoval.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+
+struct FolderItem::State {
+    std::string path;
+    std::string lastError;
+
+    bool Succeeded() {
+        lastError.clear();
+        return true;
+    }
+    bool Failed(std::string reason) {
+        lastError = std::move(reason);
+        return false;
+    }
+};
+
+namespace {
+
+// The root's name is the start-up disk's, as on a Mac.
+constexpr std::string_view kRootName = "Macintosh HD";
+
+// Names and paths that are UTF-8 say so; other bytes come through unlabelled.
+String PathText(std::string_view bytes) {
+    return files::IsValidUTF8(bytes) ? String(bytes) : String::FromBytes(std::string(bytes));
+}
+
+bool IsFolder(const std::string& path) {
+    struct stat info {};
+    return lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// A "/" inside a Mac name is stored as ":" on a POSIX disk.
+std::string PosixEntryName(const String& macName) {
+    std::string name = macName.ToUTF8();
+    std::replace(name.begin(), name.end(), '/', ':');
+    return name;
+}
+
+// Streams are never opened on a folder, where reading would fail later and less clearly.
+template <class Stream, class Open>
+Stream OpenStream(const std::string& path, std::string& lastError, Open open) {
+    if (IsFolder(path)) {
+        lastError = files::SystemError(path, EISDIR);
+        return Stream();
+    }
+    std::string error;
+    Stream stream = open(error);
+    lastError = stream == Nil ? std::move(error) : std::string();
+    return stream;
+}
+
+String FourCharacterCode(const std::string& code) {
+    if (std::all_of(code.begin(), code.end(), [](char c) { return c == '\0'; }))
+        return String("");
+    return PathText(code);
+}
+
+}  // namespace
+
+FolderItem FolderItem::AtPosixPath(std::string path) {
+    FolderItem item;
+    item.state_ = NilCheckedHandle<State>(std::make_shared<State>(State{std::move(path), {}}));
+    return item;
+}
+
+FolderItem FolderItem::Child(const String& name) const {
+    const State& state = *state_;
+    const std::string entry = PosixEntryName(name);
+    if (!files::IsValidEntryName(entry) || !IsFolder(state.path))
+        return FolderItem();
+    return AtPosixPath(files::ResolveChildPath(state.path, entry));
+}
+
+FolderItem FolderItem::Item(int index) const {
+    const State& state = *state_;
+    const auto listing = files::FolderListing::Of(state.path);
+    const auto& entries = listing->Entries();
+    if (index < 1 || static_cast<std::size_t>(index) > entries.size())
+        return FolderItem();
+    return AtPosixPath(files::JoinPath(state.path, entries[static_cast<std::size_t>(index) - 1].name));
+}
+
+int FolderItem::Count() const {
+    return static_cast<int>(files::FolderListing::Of(state_->path)->Entries().size());
+}
+
+bool FolderItem::Exists() const {
+    struct stat info {};
+    return lstat(state_->path.c_str(), &info) == 0;
+}
+
+bool FolderItem::Directory() const { return IsFolder(state_->path); }
+
+bool FolderItem::Visible() const {
+    const State& state = *state_;
+    if (files::BaseName(state.path).starts_with("."))
+        return false;
+    const auto info = files::ReadFinderInfo(state.path);
+    return !info || (info->Flags() & files::FinderInfo::kInvisible) == 0;
+}
+
+String FolderItem::Name() const {
+    const State& state = *state_;
+    return state.path == "/" ? String(kRootName) : PathText(files::BaseName(state.path));
+}
+
+String FolderItem::AbsolutePath() const { return PathText(state_->path); }
+
+String FolderItem::MacType() const {
+    const State& state = *state_;
+    if (IsFolder(state.path))
+        return String("fold");
+    const auto info = files::ReadFinderInfo(state.path);
+    return info ? FourCharacterCode(info->Type()) : String("");
+}
+
+String FolderItem::MacCreator() const {
+    const State& state = *state_;
+    if (IsFolder(state.path))
+        return String("MACS");
+    const auto info = files::ReadFinderInfo(state.path);
+    return info ? FourCharacterCode(info->Creator()) : String("");
+}
+
+bool FolderItem::CopyFileTo(const FolderItem& destinationFolder) const {
+    State& state = *state_;
+    const State& destination = *destinationFolder.state_;
+    std::string error;
+    if (!files::CopyIntoFolder(state.path, destination.path, error))
+        return state.Failed(std::move(error));
+    return state.Succeeded();
+}
+
+bool FolderItem::Delete() const {
+    State& state = *state_;
+    std::string error;
+    if (!files::RemoveEntry(state.path, error))
+        return state.Failed(std::move(error));
+    return state.Succeeded();
+}
+
+bool FolderItem::CreateAsFolder() const {
+    State& state = *state_;
+    if (mkdir(state.path.c_str(), 0777) != 0 && !(errno == EEXIST && IsFolder(state.path)))
+        return state.Failed(files::SystemError(state.path, errno));
+    files::FolderListing::Forget(std::string(files::ParentPath(state.path)));
+    return state.Succeeded();
+}
+
+TextOutputStream FolderItem::CreateTextFile() const {
+    State& state = *state_;
+    auto stream = OpenStream<TextOutputStream>(state.path, state.lastError, [&](std::string& error) {
+        return TextOutputStream::Create(state.path, error);
+    });
+    files::FolderListing::Forget(std::string(files::ParentPath(state.path)));
+    return stream;
+}
+
+TextInputStream FolderItem::OpenAsTextFile() const {
+    State& state = *state_;
+    return OpenStream<TextInputStream>(state.path, state.lastError, [&](std::string& error) {
+        return TextInputStream::Open(state.path, error);
+    });
+}
+
+BinaryStream FolderItem::OpenAsBinaryFile(bool writable) const {
+    State& state = *state_;
+    return OpenStream<BinaryStream>(state.path, state.lastError, [&](std::string& error) {
+        return BinaryStream::Open(state.path, writable, error);
+    });
+}
+
+String FolderItem::LastError() const { return PathText(state_->lastError); }
+
+const std::string& FolderItem::PosixPath() const { return state_->path; }

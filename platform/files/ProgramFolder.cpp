@@ -1,0 +1,27 @@
+#include "platform/files/ProgramFolder.h"
+
+#include "platform/files/MacName.h"
+#include "platform/files/PosixPath.h"
+
+namespace files {
+
+namespace {
+
+bool EndsWithMacName(std::string_view name, std::string_view extension) {
+    return name.size() > extension.size() &&
+           SameMacName(name.substr(name.size() - extension.size()), extension);
+}
+
+}  // namespace
+
+std::string ProgramFolderFor(const std::string& executablePath) {
+    const std::string_view executableFolder = ParentPath(executablePath);
+    const std::string_view contents = ParentPath(executableFolder);
+    const std::string_view bundle = ParentPath(contents);
+    const bool inBundle = SameMacName(BaseName(executableFolder), "MacOS") &&
+                          SameMacName(BaseName(contents), "contents") &&
+                          EndsWithMacName(BaseName(bundle), ".app");
+    return std::string(inBundle ? ParentPath(bundle) : executableFolder);
+}
+
+}  // namespace files

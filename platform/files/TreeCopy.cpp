@@ -1,0 +1,135 @@
+#include "platform/files/TreeCopy.h"
+
+#include "platform/files/AppleDouble.h"
+#include "platform/files/Descriptor.h"
+#include "platform/files/EntryCopier.h"
+#include "platform/files/ExtendedAttributes.h"
+#include "platform/files/FileError.h"
+#include "platform/files/FolderListing.h"
+#include "platform/files/PosixPath.h"
+#include "platform/files/TreeRemoval.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+
+namespace files {
+
+namespace {
+
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+
+std::string TemporaryName() {
+    static std::atomic<unsigned> counter{0};
+    return ".dravo-copy-" + std::to_string(getpid()) + "-" + std::to_string(++counter);
+}
+
+bool SameEntry(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Walks up from the folder through ".." to the root; true when the entry is
+// met on the way. Works on the entries themselves, so links and different
+// spellings of a path can't hide it.
+bool IsSameOrInside(int folderFd, const struct stat& entry) {
+    Descriptor walker(dup(folderFd));
+    struct stat current {};
+    if (!walker.IsOpen() || fstat(walker.get(), &current) != 0)
+        return false;
+    for (;;) {
+        if (SameEntry(current, entry))
+            return true;
+        walker.Reset(openat(walker.get(), "..", kFolderFlags));
+        struct stat above {};
+        if (!walker.IsOpen() || fstat(walker.get(), &above) != 0 || SameEntry(above, current))
+            return false;
+        current = above;
+    }
+}
+
+// Gives the finished copy its name, unless an entry of that name appeared meanwhile.
+int RenameWithoutReplacing(int folderFd, const std::string& from, const std::string& to) {
+    if (renameat2(folderFd, from.c_str(), folderFd, to.c_str(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    // A file system without the flag: check, then rename.
+    struct stat existing {};
+    if (fstatat(folderFd, to.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0)
+        return EEXIST;
+    return renameat(folderFd, from.c_str(), folderFd, to.c_str()) == 0 ? 0 : errno;
+}
+
+}  // namespace
+
+bool CopyIntoFolder(const std::string& sourcePath, const std::string& destinationFolder,
+                    std::string& error) {
+    struct stat source {};
+    if (lstat(sourcePath.c_str(), &source) != 0) {
+        error = SystemError(sourcePath, errno);
+        return false;
+    }
+    Descriptor destination(open(destinationFolder.c_str(), kFolderFlags));
+    if (!destination.IsOpen()) {
+        error = SystemError(destinationFolder, errno);
+        return false;
+    }
+    if (S_ISDIR(source.st_mode) && IsSameOrInside(destination.get(), source)) {
+        error = PathError(destinationFolder, "a folder can't be copied into itself");
+        return false;
+    }
+    const std::string name(BaseName(sourcePath));
+    const std::string finalPath = JoinPath(destinationFolder, name);
+    struct stat existing {};
+    if (fstatat(destination.get(), name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
+        error = SystemError(finalPath, EEXIST);
+        return false;
+    }
+    const std::string sourceParentPath(ParentPath(sourcePath));
+    Descriptor sourceParent(open(sourceParentPath.c_str(), kFolderFlags));
+    if (!sourceParent.IsOpen()) {
+        error = SystemError(sourceParentPath, errno);
+        return false;
+    }
+
+    const std::string temporary = TemporaryName();
+    const std::string companion = AppleDoubleCompanionName(name);
+    const std::string temporaryCompanion = temporary + ".companion";
+    const std::string finalCompanionPath = JoinPath(destinationFolder, companion);
+    const auto undo = [&](std::string reason) {
+        RemoveTree(destination.get(), temporary);
+        unlinkat(destination.get(), temporaryCompanion.c_str(), 0);
+        error = std::move(reason);
+        return false;
+    };
+
+    EntryCopier copier(FinderInfoAttributeFor(destinationFolder));
+    if (!copier.Copy(sourceParent.get(), name, destination.get(), temporary, temporaryCompanion,
+                     sourcePath, finalPath))
+        return undo(copier.Error());
+    struct stat sourceCompanion {};
+    if (fstatat(sourceParent.get(), companion.c_str(), &sourceCompanion, AT_SYMLINK_NOFOLLOW) ==
+            0 &&
+        !copier.Copy(sourceParent.get(), companion, destination.get(), temporaryCompanion, "",
+                     JoinPath(sourceParentPath, companion), finalCompanionPath))
+        return undo(copier.Error());
+
+    if (const int failure = RenameWithoutReplacing(destination.get(), temporary, name))
+        return undo(SystemError(finalPath, failure));
+    FolderListing::Forget(destinationFolder);
+    // A companion left there without its file describes what is copied now.
+    if (renameat(destination.get(), temporaryCompanion.c_str(), destination.get(),
+                 companion.c_str()) != 0 &&
+        errno != ENOENT) {
+        error = SystemError(finalCompanionPath, errno);
+        unlinkat(destination.get(), temporaryCompanion.c_str(), 0);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace files

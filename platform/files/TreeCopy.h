@@ -1,0 +1,17 @@
+#pragma once
+// Copying an entry with its whole tree into a folder, as one step for the
+// user: the copy is made under a hidden temporary name and given its own
+// name only once it is complete, so a failure leaves nothing behind and an
+// entry of that name appearing meanwhile is never replaced.
+
+#include <string>
+
+namespace files {
+
+// Copies the entry at sourcePath, with its AppleDouble companion, into the
+// folder. Fails with a reason when the folder is the entry itself or lies
+// inside it, or already holds an entry of that name.
+bool CopyIntoFolder(const std::string& sourcePath, const std::string& destinationFolder,
+                    std::string& error);
+
+}  // namespace files

@@ -1,0 +1,13 @@
+#pragma once
+// The mounted volumes' root folders. Volume(0) is the start-up disk.
+//
+// On Linux the Mac layout is looked up under a start-up disk folder: "/", or
+// the folder named by DRAVO_STARTUP_DISK. The other volumes are the
+// sub-folders of DRAVO_VOLUMES when it is set, else the file systems mounted
+// under /media, /run/media and /mnt. Both are read again on every call.
+
+#include "platform/files/FolderItem.h"
+
+// Nil outside 0...VolumeCount() - 1.
+FolderItem Volume(int index);
+int VolumeCount();
