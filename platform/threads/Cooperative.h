@@ -21,12 +21,17 @@ void YieldToNextThread();
 // resuming the cooperative threads from it.
 void WaitUntil(const std::function<bool()>& done);
 
-// The framework's microsecond clock.
+// The framework's microsecond clock: monotonic, never set back.
 double Microseconds();
 
 // What to do with an exception that escapes a thread's Run or an event
 // handler: the application installs the framework's default alert and quit.
+// An empty handler restores the default, which prints the error to stderr
+// and quits the application with exit code 1.
 void SetUnhandledExceptionHandler(std::function<void(std::exception_ptr)> handler);
 void ReportUnhandledException(std::exception_ptr error);
+
+// Runs an event handler; what escapes it is reported instead of reaching Qt.
+void Guard(const std::function<void()>& handler);
 
 }  // namespace coop

@@ -1,0 +1,83 @@
+#include "platform/threads/Cooperative.h"
+
+#include "platform/threads/EventLoop.h"
+#include "platform/threads/Scheduler.h"
+
+#include <QCoreApplication>
+
+#include <chrono>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+namespace coop {
+namespace {
+
+using detail::Scheduler;
+
+std::function<void(std::exception_ptr)>& InstalledHandler() {
+    static std::function<void(std::exception_ptr)> handler;
+    return handler;
+}
+
+std::string Describe(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "an exception of unknown type";
+    }
+}
+
+void PrintAndQuit(std::exception_ptr error) {
+    std::cerr << "Unhandled exception: " << Describe(error) << std::endl;
+    if (QCoreApplication::instance())
+        QCoreApplication::exit(1);
+    else
+        std::exit(1);
+}
+
+}  // namespace
+
+bool InThread() {
+    return Scheduler::Instance().Current() != nullptr;
+}
+
+void YieldToNextThread() {
+    Scheduler& scheduler = Scheduler::Instance();
+    if (detail::Fiber* fiber = scheduler.Current())
+        fiber->Suspend(false);
+    else
+        scheduler.RunPass();
+}
+
+void WaitUntil(const std::function<bool()>& done) {
+    RunEventLoopUntil(done, -1);
+}
+
+double Microseconds() {
+    const auto sinceEpoch = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration<double, std::micro>(sinceEpoch).count();
+}
+
+void SetUnhandledExceptionHandler(std::function<void(std::exception_ptr)> handler) {
+    InstalledHandler() = std::move(handler);
+}
+
+void ReportUnhandledException(std::exception_ptr error) {
+    if (const auto& handler = InstalledHandler())
+        handler(error);
+    else
+        PrintAndQuit(error);
+}
+
+void Guard(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (...) {
+        ReportUnhandledException(std::current_exception());
+    }
+}
+
+}  // namespace coop

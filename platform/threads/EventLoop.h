@@ -1,0 +1,15 @@
+#pragma once
+// Running the event loop until something has happened, for waits that must
+// not block the windows and for tests that must not hang.
+
+#include <functional>
+
+namespace coop {
+
+// Runs the event loop, and with it the cooperative threads, until done() is
+// true or timeoutMs milliseconds have passed (a negative timeout: no limit).
+// Returns whether done() is true. On a cooperative thread it yields instead,
+// as a thread never runs an event loop of its own.
+bool RunEventLoopUntil(const std::function<bool()>& done, int timeoutMs);
+
+}  // namespace coop

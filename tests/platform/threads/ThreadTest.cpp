@@ -1,0 +1,115 @@
+#include "FunctionThread.h"
+
+#include "platform/threads/Cooperative.h"
+#include "platform/threads/EventLoop.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using namespace coop;
+
+TEST(Thread, LivesWithoutReferenceUntilItsRunEnds) {
+    bool release = false;
+    bool ended = false;
+    bool destroyed = false;
+    std::weak_ptr<Thread> thread = StartThread(
+        [&] {
+            WaitUntil([&] { return release; });
+            ended = true;
+        },
+        &destroyed);
+
+    ASSERT_TRUE(RunEventLoopUntil([&] { return false; }, 50) == false);
+    EXPECT_FALSE(thread.expired());
+    EXPECT_FALSE(destroyed);
+
+    release = true;
+    ASSERT_TRUE(RunEventLoopUntil([&] { return destroyed; }, kTimeLimitMs));
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(thread.expired());
+}
+
+TEST(Thread, RunsOnItsOwnStackOnlyAfterRunReturns) {
+    bool ran = false;
+    bool inThread = false;
+    StartThread([&] {
+        ran = true;
+        inThread = InThread();
+    });
+    EXPECT_FALSE(ran);
+    EXPECT_FALSE(InThread());
+    ASSERT_TRUE(RunEventLoopUntil([&] { return ran; }, kTimeLimitMs));
+    EXPECT_TRUE(inThread);
+}
+
+TEST(Thread, RunsOnce) {
+    bool done = false;
+    auto thread = std::make_shared<FunctionThread>([&] { done = true; });
+    thread->Run();
+    EXPECT_THROW(thread->Run(), std::logic_error);
+    ASSERT_TRUE(RunEventLoopUntil([&] { return done; }, kTimeLimitMs));
+    EXPECT_THROW(thread->Run(), std::logic_error);
+}
+
+TEST(Thread, RefusesToRunWithoutSharedOwner) {
+    FunctionThread thread([] {});
+    EXPECT_THROW(thread.Run(), std::logic_error);
+}
+
+TEST(Thread, ThreadsInterleaveOnlyAtYields) {
+    std::vector<std::string> order;
+    int ended = 0;
+    auto steps = [&](const std::string& name) {
+        return [&, name] {
+            for (int step = 1; step <= 3; ++step) {
+                order.push_back(name + std::to_string(step) + "a");
+                order.push_back(name + std::to_string(step) + "b");
+                YieldToNextThread();
+            }
+            ++ended;
+        };
+    };
+    StartThread(steps("A"));
+    StartThread(steps("B"));
+    ASSERT_TRUE(RunEventLoopUntil([&] { return ended == 2; }, kTimeLimitMs));
+    const std::vector<std::string> expected{"A1a", "A1b", "B1a", "B1b", "A2a", "A2b",
+                                            "B2a", "B2b", "A3a", "A3b", "B3a", "B3b"};
+    EXPECT_EQ(order, expected);
+}
+
+// A thread started by another joins the round after the threads already there.
+TEST(Thread, ThreadStartedByThreadRunsFromTheNextPass) {
+    std::vector<std::string> order;
+    bool parentDone = false;
+    StartThread([&] {
+        StartThread([&] { order.push_back("child"); });
+        order.push_back("parent 1");
+        YieldToNextThread();
+        order.push_back("parent 2");
+        YieldToNextThread();
+        order.push_back("parent 3");
+        parentDone = true;
+    });
+    ASSERT_TRUE(RunEventLoopUntil([&] { return parentDone; }, kTimeLimitMs));
+    const std::vector<std::string> expected{"parent 1", "parent 2", "child", "parent 3"};
+    EXPECT_EQ(order, expected);
+}
+
+TEST(Thread, DeepRecursionFitsTheStack) {
+    // About 2 MiB of frames: more than a minimal fiber stack would hold.
+    std::function<int(int)> descend = [&](int depth) {
+        volatile char frame[1024] = {};
+        return depth == 0 ? frame[0] : descend(depth - 1) + frame[depth % 1024];
+    };
+    bool done = false;
+    int result = -1;
+    StartThread([&] {
+        result = descend(2000);
+        done = true;
+    });
+    ASSERT_TRUE(RunEventLoopUntil([&] { return done; }, kTimeLimitMs));
+    EXPECT_EQ(result, 0);
+}

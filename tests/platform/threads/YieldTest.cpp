@@ -1,0 +1,124 @@
+#include "FunctionThread.h"
+
+#include "platform/threads/Cooperative.h"
+#include "platform/threads/EventLoop.h"
+
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+
+using namespace coop;
+
+namespace {
+
+// Counts its steps, yielding after each, until told to stop.
+struct Stepper {
+    int steps = 0;
+    bool stop = false;
+    bool ended = false;
+
+    void Start() {
+        StartThread([this] {
+            while (!stop) {
+                ++steps;
+                YieldToNextThread();
+            }
+            ended = true;
+        });
+    }
+    void Finish() {
+        stop = true;
+        ASSERT_TRUE(RunEventLoopUntil([this] { return ended; }, kTimeLimitMs));
+    }
+};
+
+// The longest stretch between two firings of a 10 ms timer: how long the
+// event loop went without a turn.
+class EventLoopWatch {
+public:
+    EventLoopWatch() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            const double now = Microseconds();
+            longestGapUs_ = std::max(longestGapUs_, now - last_);
+            last_ = now;
+            ++firings_;
+        });
+        last_ = Microseconds();
+        timer_.start(10);
+    }
+    double LongestGapMs() const { return std::max(longestGapUs_, Microseconds() - last_) / 1000; }
+    int Firings() const { return firings_; }
+
+private:
+    QTimer timer_;
+    double last_ = 0;
+    double longestGapUs_ = 0;
+    int firings_ = 0;
+};
+
+}  // namespace
+
+TEST(Yield, OnEventLoopStackRunsExactlyOnePass) {
+    Stepper a, b;
+    a.Start();
+    b.Start();
+    YieldToNextThread();
+    EXPECT_EQ(a.steps, 1);
+    EXPECT_EQ(b.steps, 1);
+    YieldToNextThread();
+    EXPECT_EQ(a.steps, 2);
+    EXPECT_EQ(b.steps, 2);
+    a.Finish();
+    b.Finish();
+}
+
+TEST(Yield, OnEventLoopStackWithoutThreadsReturns) {
+    YieldToNextThread();
+    EXPECT_FALSE(InThread());
+}
+
+// The timed wait of the transfer: a busy loop on the clock, one yield a pass.
+TEST(Yield, TimedWaitLoopLastsItsTimeWhileOtherThreadsAdvance) {
+    Stepper other;
+    other.Start();
+    double waitedUs = -1;
+    int otherStepsDuringWait = 0;
+    StartThread([&] {
+        const double start = Microseconds();
+        const int stepsBefore = other.steps;
+        while (!(start + 100 * 1000.0 < Microseconds()))
+            YieldToNextThread();
+        waitedUs = Microseconds() - start;
+        otherStepsDuringWait = other.steps - stepsBefore;
+    });
+    ASSERT_TRUE(RunEventLoopUntil([&] { return waitedUs >= 0; }, kTimeLimitMs));
+    other.Finish();
+    EXPECT_GE(waitedUs, 100 * 1000.0);
+    EXPECT_LT(waitedUs, 1000 * 1000.0);
+    EXPECT_GT(otherStepsDuringWait, 100);
+}
+
+TEST(Yield, MillionYieldsAreCheapAndKeepTheEventLoopTurning) {
+    constexpr int kYields = 1'000'000;
+    EventLoopWatch watch;
+    double elapsedUs = -1;
+    StartThread([&] {
+        const double start = Microseconds();
+        for (int i = 0; i < kYields; ++i)
+            YieldToNextThread();
+        elapsedUs = Microseconds() - start;
+    });
+    ASSERT_TRUE(RunEventLoopUntil([&] { return elapsedUs >= 0; }, kTimeLimitMs));
+    std::printf("[ measured ] %d yields of one thread: %.1f ms, %.1f ns a yield "
+                "(round trip fiber -> scheduler -> fiber, event loop turns included); "
+                "longest event-loop gap %.1f ms, 10 ms timer fired %d times\n",
+                kYields, elapsedUs / 1000, elapsedUs * 1000 / kYields, watch.LongestGapMs(),
+                watch.Firings());
+    EXPECT_LT(elapsedUs, 2'000'000.0);
+    EXPECT_LT(watch.LongestGapMs(), 50.0);
+    if (elapsedUs > 30'000) {
+        EXPECT_GE(watch.Firings(), 1);
+    }
+}
