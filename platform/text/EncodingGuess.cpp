@@ -4,6 +4,7 @@
 #include "platform/text/TextEncoding.h"
 
 #include <unicode/ucsdet.h>
+#include <unicode/ustring.h>
 
 #include <array>
 #include <cstring>
@@ -36,6 +37,15 @@ const TextEncoding* JapaneseCandidate(const char* icuName) {
     return nullptr;
 }
 
+// ICU also rates texts with a broken UTF-8 sequence as UTF-8 (a short Shift_JIS
+// name in half-width katakana, for one); such a text cannot be UTF-8.
+bool IsWellFormedUTF8(const std::string& bytes) {
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t units = 0;
+    u_strFromUTF8(nullptr, 0, &units, bytes.data(), static_cast<int32_t>(bytes.size()), &status);
+    return status == U_BUFFER_OVERFLOW_ERROR || U_SUCCESS(status);
+}
+
 struct DetectorCloser {
     void operator()(UCharsetDetector* detector) const { ucsdet_close(detector); }
 };
@@ -56,9 +66,9 @@ const TextEncoding* GuessJapaneseEncoding(const String& text) {
     // The matches come best first; the first Japanese-relevant one with some evidence wins.
     for (int32_t i = 0; i < count; ++i) {
         const TextEncoding* encoding = JapaneseCandidate(ucsdet_getName(matches[i], &status));
-        if (encoding != nullptr && ucsdet_getConfidence(matches[i], &status) > kNoEvidence) {
-            return U_SUCCESS(status) ? encoding : nullptr;
-        }
+        if (encoding == nullptr || ucsdet_getConfidence(matches[i], &status) <= kNoEvidence) continue;
+        if (encoding == Encodings::UTF8() && !IsWellFormedUTF8(bytes)) continue;
+        return U_SUCCESS(status) ? encoding : nullptr;
     }
     return nullptr;
 }

@@ -83,6 +83,8 @@ String::String(const char* utf8) : String(std::string_view(utf8 != nullptr ? utf
 
 String::String(std::string_view utf8) : bytes_(utf8), encoding_(Encodings::UTF8()) {}
 
+String::String(const std::string& utf8) : String(std::string_view(utf8)) {}
+
 String String::FromBytes(std::string bytes, const TextEncoding* encoding) {
     String s;
     s.bytes_ = std::move(bytes);

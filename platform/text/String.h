@@ -24,6 +24,7 @@ public:
     String() = default;
     String(const char* utf8);       // a literal: labelled UTF-8
     String(std::string_view utf8);  // labelled UTF-8
+    String(const std::string& utf8); // labelled UTF-8
 
     // Raw bytes with the given label (nullptr: no label).
     static String FromBytes(std::string bytes, const TextEncoding* encoding = nullptr);
