@@ -62,6 +62,8 @@ protected:
     QWidget* ContentWidget() const;
     QObject* SignalContext() const { return context_.get(); }
     void Attach(QWidget* widget);
+    // Shows and hides the window's widgets after a change of what is seen.
+    void RefreshWindow();
 
     // Runs an event handler of this control inside the exception guard.
     static void Raise(const std::function<void()>& handler);

@@ -11,16 +11,15 @@ class QMenuBar;
 class MenuBar : public MenuItem {
 public:
     MenuBar();
-    ~MenuBar() override;
 
     // Shows the bar's menus in a Qt menu bar, and keeps it up to date.
     void ShowIn(QMenuBar* bar);
 
     void Choose() override {}
 
-private:
-    friend class MenuItem;
-    void MenuAppended(const MenuItem& menu);
+protected:
+    void ChildAppended(MenuItem& menu) override;
 
+private:
     std::vector<QMenuBar*> shownIn_;
 };

@@ -51,11 +51,13 @@ public:
     QAction* Action() const { return action_; }
 
 protected:
-    // Raised before the menus are shown; enables AutoEnable items.
-    void PrepareToShow();
+    virtual void ChildAppended(MenuItem& child);
 
 private:
+    friend class MenuBar;
+    // Makes this item a menu, as it holds items.
     QMenu* EnsureMenu();
+    void PrepareToShow();
 
     QAction* action_;
     QMenu* menu_ = nullptr;

@@ -34,11 +34,12 @@ class WindowFrame;
 
 class Window : public std::enable_shared_from_this<Window> {
 public:
-    // Frame type codes of the framework's window records.
+    // Frame type codes of the framework's window records. The modal kinds
+    // and the sheet get a dialog's frame, every other code an ordinary one.
     static constexpr int kDocumentFrame = 0;
     static constexpr int kMovableModalFrame = 1;
     static constexpr int kModalDialogFrame = 2;
-    static constexpr int kFloatingFrame = 3;
+    static constexpr int kSheetFrame = 8;
 
     template <class W, class... Args>
     static std::shared_ptr<W> New(Args&&... args) {
@@ -133,6 +134,7 @@ private:
     void ApplySize();
     void CloseBoxPressed();
     void MousePressed(int x, int y);
+    bool PressDefaultButton();
 
     WindowFrame* frameWidget_ = nullptr;
     std::vector<std::unique_ptr<Control>> controls_;

@@ -1,0 +1,35 @@
+#include "platform/gui/FileChooser.h"
+
+#include "platform/gui/QtText.h"
+#include "platform/threads/Cooperative.h"
+
+#include <QFileDialog>
+
+FolderItem ChooseItem(ModalKind kind, const String& title, const FolderItem& initialDirectory,
+                      const String& filter) {
+    Modal modal(kind);
+    modal.title = title.ToUTF8();
+    modal.filter = filter.ToUTF8();
+    modal.initialDirectory = initialDirectory;
+    if (ModalScript::Answer(modal))
+        return modal.answer() == Modal::Answer::Chosen ? modal.chosen() : FolderItem();
+
+    QFileDialog dialog(nullptr, ToQString(title));
+    if (!initialDirectory.IsNil())
+        dialog.setDirectory(QString::fromStdString(initialDirectory.PosixPath()));
+    if (kind == ModalKind::SelectFolder) {
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    coop::WaitUntil([&dialog] { return !dialog.isVisible(); });
+
+    const QStringList chosen = dialog.selectedFiles();
+    if (dialog.result() != QDialog::Accepted || chosen.isEmpty())
+        return FolderItem();
+    const QByteArray path = QFile::encodeName(chosen.front());
+    return FolderItem::AtPosixPath(std::string(path.constData(), static_cast<std::size_t>(path.size())));
+}

@@ -1,0 +1,10 @@
+#pragma once
+// Strings to and from Qt. A String is shown decoded through its encoding
+// label, with any Mac or DOS line ending shown as a line break.
+
+#include <QString>
+
+#include "platform/text/String.h"
+
+QString ToQString(const String& text);
+String FromQString(const QString& text);
