@@ -62,7 +62,7 @@ FolderItem GetFolderItem(const String& path, int /*pathType*/) {
     const std::string text = path.ToUTF8();
     if (text.find('\0') != std::string::npos || !files::IsValidUTF8(text))
         return FolderItem();
-    const std::string programFolder = files::ProgramFolderFor(files::ExecutablePath());
+    const std::string programFolder = files::ProgramFolder();
     std::optional<std::string> resolved;
     if (text.empty())
         resolved = programFolder;

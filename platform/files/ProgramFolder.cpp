@@ -3,9 +3,16 @@
 #include "platform/files/MacName.h"
 #include "platform/files/PosixPath.h"
 
+#include <utility>
+
 namespace files {
 
 namespace {
+
+std::string& FolderSetByTests() {
+    static std::string folder;
+    return folder;
+}
 
 bool EndsWithMacName(std::string_view name, std::string_view extension) {
     return name.size() > extension.size() &&
@@ -22,6 +29,16 @@ std::string ProgramFolderFor(const std::string& executablePath) {
                           SameMacName(BaseName(contents), "contents") &&
                           EndsWithMacName(BaseName(bundle), ".app");
     return std::string(inBundle ? ParentPath(bundle) : executableFolder);
+}
+
+std::string ProgramFolder() {
+    if (!FolderSetByTests().empty())
+        return FolderSetByTests();
+    return ProgramFolderFor(ExecutablePath());
+}
+
+void SetProgramFolderForTesting(std::string folder) {
+    FolderSetByTests() = std::move(folder);
 }
 
 }  // namespace files

@@ -15,4 +15,9 @@ std::string ProgramFolderFor(const std::string& executablePath);
 // The running executable's absolute path.
 std::string ExecutablePath();
 
+// The program folder of the running program, or the folder that tests set.
+std::string ProgramFolder();
+// Tests: the program folder is `folder` from now on; "" restores the real one.
+void SetProgramFolderForTesting(std::string folder);
+
 }  // namespace files

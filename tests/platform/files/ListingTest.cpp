@@ -1,0 +1,123 @@
+// Item and Count list a folder as an HFS+ disk lists it, cheaply and afresh.
+
+#include "platform/files/FolderItem.h"
+#include "tests/support/FakeMacDisk.h"
+#include "tests/support/FileInspection.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> Names(const FolderItem& folder) {
+    std::vector<std::string> names;
+    for (int i = 1; i <= folder.Count(); ++i)
+        names.push_back(folder.Item(i).Name().ToUTF8());
+    return names;
+}
+
+TEST(Listing, OrdersNamesIgnoringCaseAndNormalisation) {
+    FakeMacDisk disk;
+    for (const char* name : {"b", "Zeta", "a", "_under", "Apple", "\xC3\xA9t\xC3\xA9", "eta", "10",
+                             "9", "e\xCC\x81tude"})
+        disk.File(name);
+
+    // Lower-cased: "_" (0x5F) comes before letters; "é" decomposes to "e" + accent.
+    EXPECT_EQ(Names(disk.Root()),
+              (std::vector<std::string>{"10", "9", "_under", "a", "Apple", "b", "eta",
+                                        "\xC3\xA9t\xC3\xA9", "e\xCC\x81tude", "Zeta"}));
+}
+
+TEST(Listing, LeavesOutAppleDoubleCompanionsButKeepsDotFiles) {
+    FakeMacDisk disk;
+    disk.TypedFile("Notes", "TEXT", "qWt1", Storage::AppleDouble);
+    disk.File("._orphan");
+    disk.File(".DS_Store");
+
+    EXPECT_EQ(Names(disk.Root()), (std::vector<std::string>{".DS_Store", "Notes"}));
+}
+
+TEST(Listing, ItemOutsideTheListIsNil) {
+    FakeMacDisk disk;
+    disk.File("only");
+
+    EXPECT_EQ(disk.Root().Item(0), Nil);
+    EXPECT_EQ(disk.Root().Item(2), Nil);
+    EXPECT_EQ(disk.Item("only").Item(1), Nil);
+    EXPECT_EQ(disk.Item("only").Count(), 0);
+    EXPECT_EQ(disk.Item("missing").Count(), 0);
+}
+
+TEST(Listing, SeesEntriesMadeAndRemovedBehindItsBack) {
+    FakeMacDisk disk;
+    disk.File("first");
+    const FolderItem root = disk.Root();
+    ASSERT_EQ(root.Count(), 1);
+
+    std::filesystem::create_directory(disk.Path("second"));
+    EXPECT_EQ(Names(root), (std::vector<std::string>{"first", "second"}));
+
+    std::filesystem::rename(disk.Path("first"), disk.Path("third"));
+    EXPECT_EQ(Names(root), (std::vector<std::string>{"second", "third"}));
+
+    std::filesystem::remove(disk.Path("second"));
+    EXPECT_EQ(Names(root), (std::vector<std::string>{"third"}));
+}
+
+TEST(Listing, SeesAFolderReplacedByAnotherOfTheSameName) {
+    FakeMacDisk disk;
+    disk.File("Box/old");
+    ASSERT_EQ(disk.Item("Box").Count(), 1);
+
+    std::filesystem::rename(disk.Path("Box"), disk.Path("Gone"));
+    disk.File("Box/new1");
+    disk.File("Box/new2");
+
+    EXPECT_EQ(Names(disk.Item("Box")), (std::vector<std::string>{"new1", "new2"}));
+}
+
+TEST(Listing, ALoopReadingCountOnEveryPassStaysLinear) {
+    FakeMacDisk disk;
+    for (int i = 0; i < 10'000; ++i)
+        std::ofstream(disk.Path("entry" + std::to_string(i)));
+    const FolderItem root = disk.Root();
+
+    // Re-reading 10,000 names on every pass would take minutes.
+    const auto start = std::chrono::steady_clock::now();
+    int visited = 0;
+    for (int i = 1; i <= root.Count(); ++i)
+        visited += root.Item(i) != Nil;
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+
+    EXPECT_EQ(visited, 10'000);
+    EXPECT_LT(elapsed, std::chrono::seconds(5));
+}
+
+TEST(Listing, CopesWithNamesThatAreNotUTF8AndEntriesThatVanish) {
+    FakeMacDisk disk;
+    const std::string latin1 = "caf\xE9";  // "café" written by an old Latin-1 system
+    disk.File(latin1, "x");
+    disk.SymbolicLink("dangling", "nowhere");
+
+    const FolderItem root = disk.Root();
+    ASSERT_EQ(root.Count(), 2);
+    const FolderItem odd = root.Item(1);
+    EXPECT_EQ(odd.Name().Bytes(), latin1);
+    EXPECT_TRUE(odd.Exists());
+    EXPECT_EQ(root.Child(String::FromBytes(latin1)).AbsolutePath().Bytes(), disk.Path(latin1));
+
+    const FolderItem dangling = root.Item(2);
+    EXPECT_TRUE(dangling.Exists());
+    EXPECT_FALSE(dangling.Directory());
+    EXPECT_EQ(dangling.MacType().ToUTF8(), "");
+
+    std::filesystem::remove(disk.Path(latin1));
+    EXPECT_FALSE(odd.Exists());
+    EXPECT_EQ(odd.MacType().ToUTF8(), "");
+}
+
+}  // namespace
