@@ -32,7 +32,8 @@ constexpr std::array<Candidate, 6> kJapaneseCandidates{{
 
 const TextEncoding* JapaneseCandidate(const char* icuName) {
     for (const Candidate& candidate : kJapaneseCandidates) {
-        if (std::strcmp(candidate.icuName, icuName) == 0) return candidate.encoding();
+        if (std::strcmp(candidate.icuName, icuName) == 0)
+            return candidate.encoding();
     }
     return nullptr;
 }
@@ -54,7 +55,8 @@ struct DetectorCloser {
 
 const TextEncoding* GuessJapaneseEncoding(const String& text) {
     const std::string& bytes = text.Bytes();
-    if (bytes.empty() || bytes.size() > static_cast<std::size_t>(std::numeric_limits<int32_t>::max())) {
+    if (bytes.empty() ||
+        bytes.size() > static_cast<std::size_t>(std::numeric_limits<int32_t>::max())) {
         return nullptr;
     }
     UErrorCode status = U_ZERO_ERROR;
@@ -62,12 +64,15 @@ const TextEncoding* GuessJapaneseEncoding(const String& text) {
     ucsdet_setText(detector.get(), bytes.data(), static_cast<int32_t>(bytes.size()), &status);
     int32_t count = 0;
     const UCharsetMatch** matches = ucsdet_detectAll(detector.get(), &count, &status);
-    if (U_FAILURE(status)) return nullptr;
+    if (U_FAILURE(status))
+        return nullptr;
     // The matches come best first; the first Japanese-relevant one with some evidence wins.
     for (int32_t i = 0; i < count; ++i) {
         const TextEncoding* encoding = JapaneseCandidate(ucsdet_getName(matches[i], &status));
-        if (encoding == nullptr || ucsdet_getConfidence(matches[i], &status) <= kNoEvidence) continue;
-        if (encoding == Encodings::UTF8() && !IsWellFormedUTF8(bytes)) continue;
+        if (encoding == nullptr || ucsdet_getConfidence(matches[i], &status) <= kNoEvidence)
+            continue;
+        if (encoding == Encodings::UTF8() && !IsWellFormedUTF8(bytes))
+            continue;
         return U_SUCCESS(status) ? encoding : nullptr;
     }
     return nullptr;

@@ -39,7 +39,8 @@ constexpr char16_t kHalfWidthKatakanaStart = u'\uFF61';
 template <std::size_t N>
 std::optional<char16_t> ToUnicodeIn(const std::array<Mapping, N>& table, std::uint16_t code) {
     for (const Mapping& m : table) {
-        if (m.code == code) return m.unicode;
+        if (m.code == code)
+            return m.unicode;
     }
     return std::nullopt;
 }
@@ -47,17 +48,24 @@ std::optional<char16_t> ToUnicodeIn(const std::array<Mapping, N>& table, std::ui
 template <std::size_t N>
 std::optional<std::uint16_t> FromUnicodeIn(const std::array<Mapping, N>& table, char16_t unicode) {
     for (const Mapping& m : table) {
-        if (m.unicode == unicode) return m.code;
+        if (m.unicode == unicode)
+            return m.code;
     }
     return std::nullopt;
 }
 
-bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-bool IsTrailByte(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
+bool IsLeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+bool IsTrailByte(unsigned char b) {
+    return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
+}
 
 char16_t SingleByteToUnicode(unsigned char b) {
-    if (const auto apple = ToUnicodeIn(kAppleSingleBytes, b)) return *apple;
-    if (b < 0x80) return b;
+    if (const auto apple = ToUnicodeIn(kAppleSingleBytes, b))
+        return *apple;
+    if (b < 0x80)
+        return b;
     if (b >= kFirstHalfWidthKatakana && b <= kLastHalfWidthKatakana) {
         return static_cast<char16_t>(kHalfWidthKatakanaStart + (b - kFirstHalfWidthKatakana));
     }
@@ -68,7 +76,8 @@ std::optional<unsigned char> UnicodeToSingleByte(char16_t c) {
     if (const auto apple = FromUnicodeIn(kAppleSingleBytes, c)) {
         return static_cast<unsigned char>(*apple);
     }
-    if (c < 0x80) return static_cast<unsigned char>(c);
+    if (c < 0x80)
+        return static_cast<unsigned char>(c);
     const char16_t lastHalfWidth =
         kHalfWidthKatakanaStart + (kLastHalfWidthKatakana - kFirstHalfWidthKatakana);
     if (c >= kHalfWidthKatakanaStart && c <= lastHalfWidth) {
@@ -124,7 +133,8 @@ std::string MacJapaneseEncoding::FromUnicode(std::u16string_view text) const {
 
 char16_t MacJapaneseEncoding::PairToUnicode(unsigned char lead, unsigned char trail) const {
     const auto code = static_cast<std::uint16_t>(lead << 8 | trail);
-    if (const auto apple = ToUnicodeIn(kApplePairs, code)) return *apple;
+    if (const auto apple = ToUnicodeIn(kApplePairs, code))
+        return *apple;
     const char pair[] = {static_cast<char>(lead), static_cast<char>(trail)};
     const std::u16string decoded = jisShiftJIS_.ToUnicode(std::string_view(pair, 2));
     // A pair ICU does not take as one character stays one unreadable character.

@@ -19,34 +19,42 @@ const TextEncoding* ReadingOf(const String& s, const String& other) {
 }
 
 std::string DecodeToUTF8(const std::string& bytes, const TextEncoding* encoding) {
-    if (IsUTF8(encoding)) return bytes;
+    if (IsUTF8(encoding))
+        return bytes;
     return Encodings::UTF8()->FromUnicode(encoding->ToUnicode(bytes));
 }
 
 std::string EncodeFromUTF8(std::string_view utf8, const TextEncoding* encoding) {
-    if (IsUTF8(encoding)) return std::string(utf8);
+    if (IsUTF8(encoding))
+        return std::string(utf8);
     return encoding->FromUnicode(Encodings::UTF8()->ToUnicode(utf8));
 }
 
 std::vector<std::string_view> SplitFields(std::string_view text, std::string_view separator) {
-    if (text.empty()) return {};
-    if (separator.empty()) return {text};
+    if (text.empty())
+        return {};
+    if (separator.empty())
+        return {text};
     std::vector<std::string_view> fields;
     for (;;) {
         const std::size_t at = text.find(separator);
         fields.push_back(text.substr(0, at));
-        if (at == std::string_view::npos) return fields;
+        if (at == std::string_view::npos)
+            return fields;
         text.remove_prefix(at + separator.size());
     }
 }
 
-bool IsUTF8ContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool IsUTF8ContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 // The byte where UTF-8 character number `index` (from 0) begins, or the size when there are fewer.
 std::size_t UTF8CharacterOffset(std::string_view text, std::size_t index) {
     std::size_t characters = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!IsUTF8ContinuationByte(text[i]) && characters++ == index) return i;
+        if (!IsUTF8ContinuationByte(text[i]) && characters++ == index)
+            return i;
     }
     return text.size();
 }
@@ -71,11 +79,13 @@ String Characters(const String& s, std::size_t first, int count) {
     const std::u16string text = s.Encoding()->ToUnicode(s.Bytes());
     const std::size_t from = UTF16CharacterOffset(text, first);
     const std::size_t to = std::max(from, UTF16CharacterOffset(text, end));
-    return String::FromBytes(s.Encoding()->FromUnicode(std::u16string_view(text).substr(from, to - from)),
-                             s.Encoding());
+    return String::FromBytes(
+        s.Encoding()->FromUnicode(std::u16string_view(text).substr(from, to - from)), s.Encoding());
 }
 
-std::size_t StartIndex(int start) { return start < 1 ? 0 : static_cast<std::size_t>(start - 1); }
+std::size_t StartIndex(int start) {
+    return start < 1 ? 0 : static_cast<std::size_t>(start - 1);
+}
 
 } // namespace
 
@@ -92,11 +102,15 @@ String String::FromBytes(std::string bytes, const TextEncoding* encoding) {
     return s;
 }
 
-std::string String::ToUTF8() const { return DecodeToUTF8(bytes_, encoding_); }
+std::string String::ToUTF8() const {
+    return DecodeToUTF8(bytes_, encoding_);
+}
 
 String& String::operator+=(const String& other) {
-    if (other.IsEmpty()) return *this;
-    if (IsEmpty()) return *this = other;
+    if (other.IsEmpty())
+        return *this;
+    if (IsEmpty())
+        return *this = other;
     if (encoding_ == other.encoding_ || other.encoding_ == nullptr) {
         bytes_ += other.bytes_;
     } else if (encoding_ == nullptr) {
@@ -147,7 +161,8 @@ String NthField(const String& s, const String& separator, int n) {
 double Val(const String& s) {
     const std::string text = s.ToUTF8();
     std::string_view rest = text;
-    while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t')) rest.remove_prefix(1);
+    while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t'))
+        rest.remove_prefix(1);
     bool negative = false;
     if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
         negative = rest.front() == '-';
@@ -157,15 +172,19 @@ double Val(const String& s) {
     const bool startsNumber =
         !rest.empty() && ((rest.front() >= '0' && rest.front() <= '9') || rest.front() == '.');
     double value = 0;
-    if (startsNumber) std::from_chars(rest.data(), rest.data() + rest.size(), value);
+    if (startsNumber)
+        std::from_chars(rest.data(), rest.data() + rest.size(), value);
     return negative ? -value : value;
 }
 
-String Str(std::int64_t n) { return String(std::to_string(n)); }
+String Str(std::int64_t n) {
+    return String(std::to_string(n));
+}
 
 String Str(double d) {
     char digits[32];
-    const auto result = std::to_chars(digits, digits + sizeof digits, d, std::chars_format::general, 7);
+    const auto result =
+        std::to_chars(digits, digits + sizeof digits, d, std::chars_format::general, 7);
     return String(std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)));
 }
 
@@ -176,15 +195,22 @@ int Len(const String& s) {
     }
     const std::u16string text = s.Encoding()->ToUnicode(s.Bytes());
     int characters = 0;
-    for (std::size_t at = 0; at < text.size(); at += CodePointUnits(text, at)) ++characters;
+    for (std::size_t at = 0; at < text.size(); at += CodePointUnits(text, at))
+        ++characters;
     return characters;
 }
 
-int LenB(const String& s) { return static_cast<int>(s.Bytes().size()); }
+int LenB(const String& s) {
+    return static_cast<int>(s.Bytes().size());
+}
 
-String Left(const String& s, int count) { return Characters(s, 0, std::max(count, 0)); }
+String Left(const String& s, int count) {
+    return Characters(s, 0, std::max(count, 0));
+}
 
-String Mid(const String& s, int start, int count) { return Characters(s, StartIndex(start), count); }
+String Mid(const String& s, int start, int count) {
+    return Characters(s, StartIndex(start), count);
+}
 
 String LeftB(const String& s, int count) {
     return String::FromBytes(s.Bytes().substr(0, static_cast<std::size_t>(std::max(count, 0))),
@@ -201,7 +227,9 @@ int AscB(const String& s) {
     return s.IsEmpty() ? 0 : static_cast<unsigned char>(s.Bytes().front());
 }
 
-String ChrB(int value) { return String::FromBytes(std::string(1, static_cast<char>(value & 0xFF))); }
+String ChrB(int value) {
+    return String::FromBytes(std::string(1, static_cast<char>(value & 0xFF)));
+}
 
 const String& EndOfLine() {
     static const String endOfLine("\n");

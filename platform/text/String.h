@@ -22,8 +22,8 @@ class TextEncoding;
 class String {
 public:
     String() = default;
-    String(const char* utf8);       // a literal: labelled UTF-8
-    String(std::string_view utf8);  // labelled UTF-8
+    String(const char* utf8);        // a literal: labelled UTF-8
+    String(std::string_view utf8);   // labelled UTF-8
     String(const std::string& utf8); // labelled UTF-8
 
     // Raw bytes with the given label (nullptr: no label).
@@ -57,8 +57,7 @@ String NthField(const String& s, const String& separator, int n);
 double Val(const String& s);
 String Str(std::int64_t n);
 String Str(double d);
-template <std::integral Integer>
-String Str(Integer n) {
+template <std::integral Integer> String Str(Integer n) {
     return Str(static_cast<std::int64_t>(n));
 }
 int Len(const String& s);

@@ -12,6 +12,7 @@ String TextConverter::Convert(const String& text) const {
 
 std::unique_ptr<TextConverter> GetTextConverter(const TextEncoding* source,
                                                 const TextEncoding* destination) {
-    if (source == nullptr || destination == nullptr) return nullptr;
+    if (source == nullptr || destination == nullptr)
+        return nullptr;
     return std::make_unique<TextConverter>(*source, *destination);
 }

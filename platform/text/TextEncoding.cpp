@@ -23,7 +23,9 @@ TextEncoding::TextEncoding(std::string internetName, std::uint32_t base, std::ui
 
 namespace Encodings {
 
-const TextEncoding* SystemDefault() { return UTF8(); }
+const TextEncoding* SystemDefault() {
+    return UTF8();
+}
 
 const TextEncoding* MacJapanese() {
     static const MacJapaneseEncoding encoding;
@@ -65,7 +67,8 @@ const TextEncoding* GetTextEncoding(std::uint32_t base, std::uint32_t /*variant*
                          Encodings::ShiftJIS(),    Encodings::EUCJP(), Encodings::ISO2022JP()};
     for (const TextEncoding* encoding : all) {
         const bool formatMatches = base != kUnicodeBase || encoding->format() == format;
-        if (encoding->base() == base && formatMatches) return encoding;
+        if (encoding->base() == base && formatMatches)
+            return encoding;
     }
     return nullptr;
 }

@@ -42,8 +42,8 @@ namespace Encodings {
 const TextEncoding* SystemDefault(); // UTF-8 on Linux and macOS: the same object as UTF8()
 const TextEncoding* MacJapanese();   // Shift_JIS with Apple's own single bytes
 const TextEncoding* UTF8();
-const TextEncoding* UTF16();         // reads a byte-order mark; writes big-endian without one
-const TextEncoding* ShiftJIS();      // the plain (Microsoft) flavour
+const TextEncoding* UTF16();    // reads a byte-order mark; writes big-endian without one
+const TextEncoding* ShiftJIS(); // the plain (Microsoft) flavour
 const TextEncoding* EUCJP();
 const TextEncoding* ISO2022JP();
 } // namespace Encodings

@@ -35,7 +35,8 @@ TEST_P(EncTextTest, ConvertsToTheNamedEncoding) {
 }
 
 TEST_P(EncTextTest, ReadsTheNamedEncoding) {
-    const String read = gEncText(String::FromBytes(GetParam().japaneseBytes), GetParam().name, "UTF-8");
+    const String read =
+        gEncText(String::FromBytes(GetParam().japaneseBytes), GetParam().name, "UTF-8");
     EXPECT_EQ(read.Bytes(), "日本語");
     EXPECT_EQ(read.Encoding(), Encodings::UTF8());
 }
@@ -47,12 +48,12 @@ TEST_P(EncTextTest, RoundTripsJapaneseText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, EncTextTest,
-    testing::Values(
-        NamedEncoding{"MacJapanese", "Shift-JIS", Encodings::MacJapanese, "\x93\xFA\x96\x7B\x8C\xEA"},
-        NamedEncoding{"EUCJP", "EUC", Encodings::EUCJP, "\xC6\xFC\xCB\xDC\xB8\xEC"},
-        NamedEncoding{"ISO2022JP", "JIS", Encodings::ISO2022JP,
-                      "\x1B\x24\x42\x46\x7C\x4B\x5C\x38\x6C\x1B\x28\x42"},
-        NamedEncoding{"UTF16", "UTF-16", Encodings::UTF16, "\x65\xE5\x67\x2C\x8A\x9E"}),
+    testing::Values(NamedEncoding{"MacJapanese", "Shift-JIS", Encodings::MacJapanese,
+                                  "\x93\xFA\x96\x7B\x8C\xEA"},
+                    NamedEncoding{"EUCJP", "EUC", Encodings::EUCJP, "\xC6\xFC\xCB\xDC\xB8\xEC"},
+                    NamedEncoding{"ISO2022JP", "JIS", Encodings::ISO2022JP,
+                                  "\x1B\x24\x42\x46\x7C\x4B\x5C\x38\x6C\x1B\x28\x42"},
+                    NamedEncoding{"UTF16", "UTF-16", Encodings::UTF16, "\x65\xE5\x67\x2C\x8A\x9E"}),
     [](const testing::TestParamInfo<NamedEncoding>& info) { return info.param.testName; });
 
 TEST(EncText, StatusSuffixBecomesMacJapanese) {
@@ -76,14 +77,12 @@ TEST_P(EncTextUnchangedTest, LeavesBytesAndLabelAlone) {
     EXPECT_EQ(result.Encoding(), text.Encoding());
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, EncTextUnchangedTest,
-                         testing::Values(UnchangedCase{"UTF-8", "UTF-8"},
-                                         UnchangedCase{"Shift-JIS", "Shift-JIS"},
-                                         UnchangedCase{"デフォルト", "UTF-8"},
-                                         UnchangedCase{"Latin-9", "デフォルト"},
-                                         UnchangedCase{"UTF-8", "Unknown"},
-                                         UnchangedCase{"Mac Roman", "Unknown"},
-                                         UnchangedCase{"UTF-8", "Auto"}));
+INSTANTIATE_TEST_SUITE_P(
+    Names, EncTextUnchangedTest,
+    testing::Values(UnchangedCase{"UTF-8", "UTF-8"}, UnchangedCase{"Shift-JIS", "Shift-JIS"},
+                    UnchangedCase{"デフォルト", "UTF-8"}, UnchangedCase{"Latin-9", "デフォルト"},
+                    UnchangedCase{"UTF-8", "Unknown"}, UnchangedCase{"Mac Roman", "Unknown"},
+                    UnchangedCase{"UTF-8", "Auto"}));
 
 TEST(EncText, UnknownNameStandsForTheSystemDefault) {
     const String read = gEncText(String::FromBytes("\x8A\xBF\x8E\x9A"), "Shift-JIS", "Whatever");
@@ -125,13 +124,14 @@ TEST_P(EncTextGetEncTest, NamesTheGuess) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, EncTextGetEncTest,
-    testing::Values(GuessCase{"ShiftJIS", BytesIn(Encodings::MacJapanese(), kSentence), "Shift-JIS"},
-                    GuessCase{"UTF8", BytesIn(Encodings::UTF8(), kSentence), "UTF-8"},
-                    GuessCase{"UTF16", String::FromBytes("\xFE\xFF\x65\xE5\x67\x2C"), "UTF-16"},
-                    GuessCase{"EUCJP", BytesIn(Encodings::EUCJP(), kSentence), "デフォルト"},
-                    GuessCase{"ISO2022JP", BytesIn(Encodings::ISO2022JP(), kSentence), "デフォルト"},
-                    GuessCase{"TooShort", String::FromBytes("\x8F\x91\x97\xDE"), "デフォルト"},
-                    GuessCase{"Empty", String(), "デフォルト"}),
+    testing::Values(
+        GuessCase{"ShiftJIS", BytesIn(Encodings::MacJapanese(), kSentence), "Shift-JIS"},
+        GuessCase{"UTF8", BytesIn(Encodings::UTF8(), kSentence), "UTF-8"},
+        GuessCase{"UTF16", String::FromBytes("\xFE\xFF\x65\xE5\x67\x2C"), "UTF-16"},
+        GuessCase{"EUCJP", BytesIn(Encodings::EUCJP(), kSentence), "デフォルト"},
+        GuessCase{"ISO2022JP", BytesIn(Encodings::ISO2022JP(), kSentence), "デフォルト"},
+        GuessCase{"TooShort", String::FromBytes("\x8F\x91\x97\xDE"), "デフォルト"},
+        GuessCase{"Empty", String(), "デフォルト"}),
     [](const testing::TestParamInfo<GuessCase>& info) { return info.param.name; });
 
 TEST(EncUTF8alt, WithoutAGuessReadsTheFallback) {

@@ -27,15 +27,17 @@ TEST_P(GuessTest, RecognisesAJapaneseSentence) {
     EXPECT_EQ(guess->internetName(), GetParam().guessed);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sentences, GuessTest,
-                         testing::Values(GuessCase{"MacJapanese", Encodings::MacJapanese, "Shift_JIS"},
-                                         GuessCase{"EUCJP", Encodings::EUCJP, "EUC-JP"},
-                                         GuessCase{"UTF8", Encodings::UTF8, "UTF-8"},
-                                         GuessCase{"ISO2022JP", Encodings::ISO2022JP, "ISO-2022-JP"}),
-                         [](const testing::TestParamInfo<GuessCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, GuessTest,
+    testing::Values(GuessCase{"MacJapanese", Encodings::MacJapanese, "Shift_JIS"},
+                    GuessCase{"EUCJP", Encodings::EUCJP, "EUC-JP"},
+                    GuessCase{"UTF8", Encodings::UTF8, "UTF-8"},
+                    GuessCase{"ISO2022JP", Encodings::ISO2022JP, "ISO-2022-JP"}),
+    [](const testing::TestParamInfo<GuessCase>& info) { return info.param.name; });
 
 TEST(GuessJapaneseEncoding, RecognisesUTF16ByItsByteOrderMark) {
-    const String text = String::FromBytes("\xFF\xFE" "\xE5\x65\x2C\x67\x9E\x8A");
+    const String text = String::FromBytes("\xFF\xFE"
+                                          "\xE5\x65\x2C\x67\x9E\x8A");
     ASSERT_NE(GuessJapaneseEncoding(text), nullptr);
     EXPECT_EQ(GuessJapaneseEncoding(text)->internetName(), "UTF-16");
 }

@@ -21,7 +21,9 @@ struct Mapping {
 
 class MacJapaneseMappingTest : public testing::TestWithParam<Mapping> {};
 
-TEST_P(MacJapaneseMappingTest, ReadsTheBytes) { EXPECT_EQ(ToUTF8(GetParam().bytes), GetParam().utf8); }
+TEST_P(MacJapaneseMappingTest, ReadsTheBytes) {
+    EXPECT_EQ(ToUTF8(GetParam().bytes), GetParam().utf8);
+}
 
 TEST_P(MacJapaneseMappingTest, WritesTheSameBytesBack) {
     EXPECT_EQ(FromUTF8(GetParam().utf8), GetParam().bytes);
@@ -34,9 +36,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Mapping{"TradeMark", "\xFE", "™"}, Mapping{"Ellipsis", "\xFF", "…"},
                     Mapping{"Tilde", "\x7E", "~"}, Mapping{"Controls", "\x1A\x7F", "\x1A\x7F"},
                     Mapping{"HalfWidthKatakana", "\xB1\xDF", "ｱﾟ"},
-                    Mapping{"Kanji", "\x8A\xBF\x8E\x9A", "漢字"},
-                    Mapping{"Cent", "\x81\x91", "¢"}, Mapping{"Pound", "\x81\x92", "£"},
-                    Mapping{"Not", "\x81\xCA", "¬"}, Mapping{"WaveDash", "\x81\x60", "\u301C"},
+                    Mapping{"Kanji", "\x8A\xBF\x8E\x9A", "漢字"}, Mapping{"Cent", "\x81\x91", "¢"},
+                    Mapping{"Pound", "\x81\x92", "£"}, Mapping{"Not", "\x81\xCA", "¬"},
+                    Mapping{"WaveDash", "\x81\x60", "\u301C"},
                     Mapping{"FullWidthBackslash", "\x81\x5F", "＼"},
                     Mapping{"Sentence", " \x82\xF0\x83\x52\x83\x73\x81\x5B\x92\x86...",
                             " をコピー中..."}),
@@ -59,7 +61,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(BadInput{"LeadByteAtEnd", "a\x82", "a\uFFFD"},
                     BadInput{"LeadByteBeforeSpace", "\x82 b", "\uFFFD b"},
                     BadInput{"LeadByteBeforeYen", "\x82\x1F\x5C", "\uFFFD\x1F¥"},
-                    BadInput{"UnassignedPair", "\x85\x40" "A", "\uFFFD" "A"}),
+                    BadInput{"UnassignedPair",
+                             "\x85\x40"
+                             "A",
+                             "\uFFFD"
+                             "A"}),
     [](const testing::TestParamInfo<BadInput>& info) { return info.param.name; });
 
 TEST(MacJapaneseEncoding, WritesMissingCharactersAsQuestionMarks) {

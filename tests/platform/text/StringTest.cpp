@@ -25,23 +25,21 @@ TEST_P(FieldTest, CountsAndPicksFields) {
     EXPECT_EQ(NthField(c.text, c.separator, c.n).ToUTF8(), c.field);
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, FieldTest,
-                         testing::Values(FieldCase{"a.b.c", ".", 3, 3, "c"},
-                                         FieldCase{"a.b.c", ".", 3, 2, "b"},
-                                         FieldCase{"temp", ".", 1, 1, "temp"},
-                                         FieldCase{"temp", ".", 1, 2, ""},
-                                         FieldCase{"x.", ".", 2, 2, ""},
-                                         FieldCase{".hidden", ".", 2, 1, ""},
-                                         FieldCase{".hidden", ".", 2, 2, "hidden"},
-                                         FieldCase{"MyApp.app", ".", 2, 0, ""},
-                                         FieldCase{"", ".", 0, 1, ""},
-                                         FieldCase{"a::b::", "::", 3, 2, "b"},
-                                         FieldCase{"書類.テキスト", ".", 2, 2, "テキスト"},
-                                         FieldCase{"abc", "", 1, 1, "abc"}));
+INSTANTIATE_TEST_SUITE_P(
+    Names, FieldTest,
+    testing::Values(FieldCase{"a.b.c", ".", 3, 3, "c"}, FieldCase{"a.b.c", ".", 3, 2, "b"},
+                    FieldCase{"temp", ".", 1, 1, "temp"}, FieldCase{"temp", ".", 1, 2, ""},
+                    FieldCase{"x.", ".", 2, 2, ""}, FieldCase{".hidden", ".", 2, 1, ""},
+                    FieldCase{".hidden", ".", 2, 2, "hidden"},
+                    FieldCase{"MyApp.app", ".", 2, 0, ""}, FieldCase{"", ".", 0, 1, ""},
+                    FieldCase{"a::b::", "::", 3, 2, "b"},
+                    FieldCase{"書類.テキスト", ".", 2, 2, "テキスト"},
+                    FieldCase{"abc", "", 1, 1, "abc"}));
 
 TEST(StringFields, SplitMacJapaneseOnlyBetweenCharacters) {
     // "ソ" is 83 5C in Mac Japanese: its trail byte is the yen sign's byte.
-    const String text = MacJapanese("\x83\x5C\x5C" "A");
+    const String text = MacJapanese("\x83\x5C\x5C"
+                                    "A");
     EXPECT_EQ(CountFields(text, "¥"), 2);
     const String first = NthField(text, "¥", 1);
     EXPECT_EQ(first.Bytes(), "\x83\x5C");
@@ -49,7 +47,8 @@ TEST(StringFields, SplitMacJapaneseOnlyBetweenCharacters) {
 }
 
 TEST(StringFields, UnlabelledSeparatorIsReadInTheTextsEncoding) {
-    const String text = MacJapanese("a\x5C" "b");
+    const String text = MacJapanese("a\x5C"
+                                    "b");
     EXPECT_EQ(CountFields(text, ChrB(0x5C)), 2);
 }
 
@@ -67,9 +66,8 @@ TEST_P(ValTest, ReadsTheLeadingNumber) {
 INSTANTIATE_TEST_SUITE_P(Texts, ValTest,
                          testing::Values(ValCase{"12abc", 12}, ValCase{"", 0}, ValCase{"abc", 0},
                                          ValCase{"  -3.5x", -3.5}, ValCase{"+7", 7},
-                                         ValCase{".5", 0.5}, ValCase{"1e3", 1000},
-                                         ValCase{"2e", 2}, ValCase{"nan", 0},
-                                         ValCase{"inf", 0}, ValCase{"0x1F", 0}));
+                                         ValCase{".5", 0.5}, ValCase{"1e3", 1000}, ValCase{"2e", 2},
+                                         ValCase{"nan", 0}, ValCase{"inf", 0}, ValCase{"0x1F", 0}));
 
 TEST(StringNumbers, StrWritesPlainNumbers) {
     EXPECT_EQ(Str(42).ToUTF8(), "42");
@@ -103,7 +101,9 @@ TEST(StringCharacters, CutMacJapaneseInItsOwnEncoding) {
 
 TEST(StringCharacters, CountSurrogatePairsAsOneCharacter) {
     using namespace std::string_literals;
-    const String text = String::FromBytes("\xD8\x3D\xDE\x00\x00" "a"s, Encodings::UTF16());
+    const String text = String::FromBytes("\xD8\x3D\xDE\x00\x00"
+                                          "a"s,
+                                          Encodings::UTF16());
     EXPECT_EQ(Len(text), 2);
     EXPECT_EQ(Left(text, 1).ToUTF8(), "\xF0\x9F\x98\x80");
 }

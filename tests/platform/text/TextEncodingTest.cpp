@@ -1,5 +1,5 @@
-#include "platform/text/TextConverter.h"
 #include "platform/text/TextEncoding.h"
+#include "platform/text/TextConverter.h"
 
 #include <gtest/gtest.h>
 
@@ -35,17 +35,20 @@ TEST_P(EncodingTest, RoundTripsJapaneseText) {
 
 INSTANTIATE_TEST_SUITE_P(
     All, EncodingTest,
-    testing::Values(
-        EncodingCase{"MacJapanese", Encodings::MacJapanese, "Shift_JIS", "\x93\xFA\x96\x7B\x8C\xEA"},
-        EncodingCase{"ShiftJIS", Encodings::ShiftJIS, "Shift_JIS", "\x93\xFA\x96\x7B\x8C\xEA"},
-        EncodingCase{"UTF8", Encodings::UTF8, "UTF-8", "日本語"},
-        EncodingCase{"UTF16", Encodings::UTF16, "UTF-16", "\x65\xE5\x67\x2C\x8A\x9E"},
-        EncodingCase{"EUCJP", Encodings::EUCJP, "EUC-JP", "\xC6\xFC\xCB\xDC\xB8\xEC"},
-        EncodingCase{"ISO2022JP", Encodings::ISO2022JP, "ISO-2022-JP",
-                     "\x1B\x24\x42\x46\x7C\x4B\x5C\x38\x6C\x1B\x28\x42"}),
+    testing::Values(EncodingCase{"MacJapanese", Encodings::MacJapanese, "Shift_JIS",
+                                 "\x93\xFA\x96\x7B\x8C\xEA"},
+                    EncodingCase{"ShiftJIS", Encodings::ShiftJIS, "Shift_JIS",
+                                 "\x93\xFA\x96\x7B\x8C\xEA"},
+                    EncodingCase{"UTF8", Encodings::UTF8, "UTF-8", "日本語"},
+                    EncodingCase{"UTF16", Encodings::UTF16, "UTF-16", "\x65\xE5\x67\x2C\x8A\x9E"},
+                    EncodingCase{"EUCJP", Encodings::EUCJP, "EUC-JP", "\xC6\xFC\xCB\xDC\xB8\xEC"},
+                    EncodingCase{"ISO2022JP", Encodings::ISO2022JP, "ISO-2022-JP",
+                                 "\x1B\x24\x42\x46\x7C\x4B\x5C\x38\x6C\x1B\x28\x42"}),
     [](const testing::TestParamInfo<EncodingCase>& info) { return info.param.name; });
 
-TEST(Encodings, SystemDefaultIsUTF8) { EXPECT_EQ(Encodings::SystemDefault(), Encodings::UTF8()); }
+TEST(Encodings, SystemDefaultIsUTF8) {
+    EXPECT_EQ(Encodings::SystemDefault(), Encodings::UTF8());
+}
 
 TEST(Encodings, PlainShiftJISKeepsTheBackslash) {
     EXPECT_EQ(Encodings::ShiftJIS()->ToUnicode("\x5C"), u"\\");
@@ -58,7 +61,10 @@ TEST(Encodings, UTF16ReadsAByteOrderMark) {
 }
 
 TEST(Encodings, InvalidBytesBecomeReplacementCharacters) {
-    EXPECT_EQ(Encodings::UTF8()->ToUnicode("a\xFF" "b"), u"a\uFFFD" "b");
+    EXPECT_EQ(Encodings::UTF8()->ToUnicode("a\xFF"
+                                           "b"),
+              u"a\uFFFD"
+              "b");
     EXPECT_EQ(Encodings::EUCJP()->ToUnicode("\xC6"), u"\uFFFD");
     EXPECT_EQ(Encodings::UTF16()->ToUnicode("\x65"), u"\uFFFD");
 }
