@@ -23,6 +23,19 @@ std::string MacName(std::string posixName) {
     return Encodings::MacJapanese()->FromUnicode(Utf16(posixName));
 }
 
+// A name cut, at a character boundary, to what a fixed field holds; the
+// Unicode tags keep it whole.
+std::string FixedFieldName(const std::string& macName, std::size_t capacity) {
+    std::size_t end = 0;
+    while (end < macName.size()) {
+        const auto lead = static_cast<unsigned char>(macName[end]);
+        const std::size_t width = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC) ? 2 : 1;
+        if (end + width > capacity) break;
+        end += width;
+    }
+    return macName.substr(0, end);
+}
+
 std::vector<std::string> Components(const std::string& relativePath) {
     std::vector<std::string> parts;
     std::size_t start = 0;
@@ -96,12 +109,12 @@ AliasRecordFields AliasFieldsFor(const std::string& volumeName, const std::strin
     AliasRecordFields f;
     f.version = version;
     f.kind = kind;
-    f.volumeName = MacName(volumeName);
-    f.targetName = MacName(parts.back());
+    f.volumeName = FixedFieldName(MacName(volumeName), 27);
+    f.targetName = FixedFieldName(MacName(parts.back()), 63);
     f.parentID = parts.size() == 1 ? RootFolderID : FirstFolderID + static_cast<std::uint32_t>(parts.size());
     f.targetID = FirstFolderID + static_cast<std::uint32_t>(parts.size()) + 1;
     f.parentName = MacName(parts.size() == 1 ? volumeName : parts[parts.size() - 2]);
-    std::string colonPath = f.volumeName;
+    std::string colonPath = MacName(volumeName);
     for (const auto& part : parts) colonPath += ":" + MacName(part);
     f.absolutePath = colonPath;
     f.targetNameUnicode = parts.back();

@@ -29,7 +29,8 @@ struct AliasRecordFields {
 // Every field of a record for the item at relativePath (UTF-8, "/"-separated,
 // from the volume root) on the volume named volumeName (UTF-8), as a Mac
 // writes it: names in Mac Japanese and in Unicode, the colon path, the POSIX
-// path. The parent ID is 2 for an item in the volume's root.
+// path; the fixed fields cut names that are too long for them. The parent ID
+// is 2 for an item in the volume's root.
 AliasRecordFields AliasFieldsFor(const std::string& volumeName, const std::string& relativePath,
                                  AliasTargetKind kind, int version = 2);
 
