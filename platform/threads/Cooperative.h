@@ -18,7 +18,9 @@ void YieldToNextThread();
 
 // Returns once done() is true. A cooperative thread yields meanwhile; on the
 // event loop's stack a nested event loop runs, and the scheduler goes on
-// resuming the cooperative threads from it.
+// resuming the cooperative threads from it. That nested loop also returns,
+// with done() still false, when the application quits: a modal dialog then
+// ends as cancelled, as Qt's own do.
 void WaitUntil(const std::function<bool()>& done);
 
 // The framework's microsecond clock: monotonic, never set back.

@@ -6,10 +6,11 @@
 
 namespace coop {
 
-// Runs the event loop, and with it the cooperative threads, until done() is
-// true or timeoutMs milliseconds have passed (a negative timeout: no limit).
-// Returns whether done() is true. On a cooperative thread it yields instead,
-// as a thread never runs an event loop of its own.
+// Runs a nested event loop, and with it the cooperative threads, until
+// done() is true or timeoutMs milliseconds have passed (a negative timeout:
+// no limit). Returns whether done() is true. The loop also ends when the
+// application quits, as Qt ends every event loop then. On a cooperative
+// thread it yields instead, as a thread never runs an event loop of its own.
 bool RunEventLoopUntil(const std::function<bool()>& done, int timeoutMs);
 
 }  // namespace coop

@@ -44,6 +44,7 @@ void Scheduler::RunPass() {
 bool Scheduler::Pass() {
     passRunning_ = true;
     bool progressed = false;
+    bool someEnded = false;
     // Threads started during the pass are appended; they first run next pass.
     const std::size_t count = fibers_.size();
     for (std::size_t i = 0; i < count; ++i) {
@@ -51,10 +52,14 @@ bool Scheduler::Pass() {
         current_ = &fiber;
         fiber.Resume();
         current_ = nullptr;
+        someEnded = someEnded || fiber.Finished();
         progressed = progressed || fiber.Finished() || !fiber.Waiting();
     }
+    // A thread started meanwhile is ready to run at once.
+    progressed = progressed || fibers_.size() > count;
     passRunning_ = false;
-    RemoveFinished();
+    if (someEnded)
+        RemoveFinished();
     return progressed;
 }
 
@@ -70,8 +75,6 @@ void Scheduler::Tick() {
 void Scheduler::RemoveFinished() {
     const auto firstEnded = std::stable_partition(
         fibers_.begin(), fibers_.end(), [](const auto& fiber) { return !fiber->Finished(); });
-    if (firstEnded == fibers_.end())
-        return;
     // Moved out first: a thread's destructor may start another thread.
     std::vector<std::unique_ptr<Fiber>> ended(std::make_move_iterator(firstEnded),
                                               std::make_move_iterator(fibers_.end()));

@@ -1,4 +1,4 @@
-#include "FunctionThread.h"
+#include "ThreadTestSupport.h"
 
 #include "platform/threads/Cooperative.h"
 #include "platform/threads/EventLoop.h"

@@ -1,4 +1,4 @@
-#include "FunctionThread.h"
+#include "ThreadTestSupport.h"
 
 #include "platform/Nil.h"
 #include "platform/threads/Cooperative.h"
@@ -92,25 +92,15 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(UnhandledException, OneThreadFailingLeavesOthersRunning) {
-    int steps = 0;
-    bool stop = false;
-    bool survivorDone = false;
-    StartThread([&] {
-        while (!stop) {
-            ++steps;
-            YieldToNextThread();
-        }
-        survivorDone = true;
-    });
+    SteppingThread survivor;
     StartThread([] {
         YieldToNextThread();
         throw std::runtime_error("fails");
     });
     ASSERT_TRUE(RunEventLoopUntil([&] { return !reports_.empty(); }, kTimeLimitMs));
-    const int stepsAtReport = steps;
-    ASSERT_TRUE(RunEventLoopUntil([&] { return steps > stepsAtReport + 10; }, kTimeLimitMs));
-    stop = true;
-    ASSERT_TRUE(RunEventLoopUntil([&] { return survivorDone; }, kTimeLimitMs));
+    const int stepsAtReport = survivor.Steps();
+    EXPECT_TRUE(
+        RunEventLoopUntil([&] { return survivor.Steps() > stepsAtReport + 10; }, kTimeLimitMs));
 }
 
 TEST_F(UnhandledException, GuardReportsWhatEscapesHandler) {
@@ -158,6 +148,7 @@ TEST_F(UnhandledException, CatchBlocksOfThreadsStayApartAcrossYields) {
 TEST(UnhandledExceptionDefault, PrintsAndQuitsWithExitCodeOne) {
     EXPECT_EXIT(
         {
+            LimitChildTime();
             StartThread([] { throw std::runtime_error("lost volume"); });
             std::exit(QCoreApplication::exec());
         },
@@ -167,6 +158,7 @@ TEST(UnhandledExceptionDefault, PrintsAndQuitsWithExitCodeOne) {
 TEST(ApplicationEnd, ThreadsStillSuspendedDoNotCrashTheExit) {
     EXPECT_EXIT(
         {
+            LimitChildTime();
             StartThread([] { WaitUntil([] { return false; }); });
             StartThread([] {
                 for (;;)

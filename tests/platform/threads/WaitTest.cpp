@@ -1,36 +1,29 @@
-#include "FunctionThread.h"
+#include "ThreadTestSupport.h"
 
 #include "platform/threads/Cooperative.h"
 #include "platform/threads/EventLoop.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <iostream>
 
 using namespace coop;
 
 TEST(WaitUntil, OnThreadYieldsUntilConditionWhileOthersGoOn) {
     bool flag = false;
     bool waiterDone = false;
-    int otherSteps = 0;
-    bool stopOther = false;
-    bool otherDone = false;
     StartThread([&] {
         WaitUntil([&] { return flag; });
         waiterDone = true;
     });
-    StartThread([&] {
-        while (!stopOther) {
-            ++otherSteps;
-            YieldToNextThread();
-        }
-        otherDone = true;
-    });
+    SteppingThread other;
     QTimer::singleShot(30, [&] { flag = true; });
 
     ASSERT_TRUE(RunEventLoopUntil([&] { return waiterDone; }, kTimeLimitMs));
-    EXPECT_GT(otherSteps, 10);
-    stopOther = true;
-    ASSERT_TRUE(RunEventLoopUntil([&] { return otherDone; }, kTimeLimitMs));
+    EXPECT_GT(other.Steps(), 10);
 }
 
 // A thread waiting on a modal dialog must not keep the processor busy.
@@ -91,6 +84,38 @@ TEST(WaitUntil, NestedInEventHandlerResumesThreads) {
     ASSERT_TRUE(RunEventLoopUntil([&] { return handlerDone; }, kTimeLimitMs));
 }
 
+// Objects that a handler deletes later before it waits are deleted once the
+// handler has returned to the loop that called it, as with Qt's own modals.
+TEST(WaitUntil, OnEventLoopStackLetsDeferredDeletesHappen) {
+    bool deleted = false;
+    bool handlerDone = false;
+    QTimer::singleShot(0, [&] {
+        auto* object = new QObject;
+        QObject::connect(object, &QObject::destroyed, [&] { deleted = true; });
+        object->deleteLater();
+        bool released = false;
+        QTimer::singleShot(10, [&] { released = true; });
+        WaitUntil([&] { return released; });
+        handlerDone = true;
+    });
+    ASSERT_TRUE(RunEventLoopUntil([&] { return handlerDone; }, kTimeLimitMs));
+    EXPECT_TRUE(RunEventLoopUntil([&] { return deleted; }, kTimeLimitMs));
+}
+
+TEST(WaitUntil, OnEventLoopStackEndsWhenApplicationQuits) {
+    EXPECT_EXIT(
+        {
+            LimitChildTime();
+            QTimer::singleShot(0, [] {
+                WaitUntil([] { return false; });
+                std::cerr << "wait ended" << std::endl;
+            });
+            QTimer::singleShot(20, [] { QCoreApplication::exit(4); });
+            std::exit(QCoreApplication::exec());
+        },
+        testing::ExitedWithCode(4), "wait ended");
+}
+
 TEST(RunEventLoopUntil, GivesUpAtTimeout) {
     const double start = Microseconds();
     EXPECT_FALSE(RunEventLoopUntil([] { return false; }, 30));
@@ -100,21 +125,10 @@ TEST(RunEventLoopUntil, GivesUpAtTimeout) {
 }
 
 TEST(RunEventLoopUntil, OnThreadYieldsAndGivesUpAtTimeout) {
-    int otherSteps = 0;
-    bool stop = false;
-    bool otherDone = false;
+    SteppingThread other;
     int result = -1;
-    StartThread([&] {
-        while (!stop) {
-            ++otherSteps;
-            YieldToNextThread();
-        }
-        otherDone = true;
-    });
     StartThread([&] { result = RunEventLoopUntil([] { return false; }, 30) ? 1 : 0; });
     ASSERT_TRUE(RunEventLoopUntil([&] { return result >= 0; }, kTimeLimitMs));
     EXPECT_EQ(result, 0);
-    EXPECT_GT(otherSteps, 10);
-    stop = true;
-    ASSERT_TRUE(RunEventLoopUntil([&] { return otherDone; }, kTimeLimitMs));
+    EXPECT_GT(other.Steps(), 10);
 }

@@ -1,4 +1,4 @@
-#include "FunctionThread.h"
+#include "ThreadTestSupport.h"
 
 #include "platform/threads/Cooperative.h"
 #include "platform/threads/EventLoop.h"
@@ -12,27 +12,6 @@
 using namespace coop;
 
 namespace {
-
-// Counts its steps, yielding after each, until told to stop.
-struct Stepper {
-    int steps = 0;
-    bool stop = false;
-    bool ended = false;
-
-    void Start() {
-        StartThread([this] {
-            while (!stop) {
-                ++steps;
-                YieldToNextThread();
-            }
-            ended = true;
-        });
-    }
-    void Finish() {
-        stop = true;
-        ASSERT_TRUE(RunEventLoopUntil([this] { return ended; }, kTimeLimitMs));
-    }
-};
 
 // The longest stretch between two firings of a 10 ms timer: how long the
 // event loop went without a turn.
@@ -61,17 +40,13 @@ private:
 }  // namespace
 
 TEST(Yield, OnEventLoopStackRunsExactlyOnePass) {
-    Stepper a, b;
-    a.Start();
-    b.Start();
+    SteppingThread a, b;
     YieldToNextThread();
-    EXPECT_EQ(a.steps, 1);
-    EXPECT_EQ(b.steps, 1);
+    EXPECT_EQ(a.Steps(), 1);
+    EXPECT_EQ(b.Steps(), 1);
     YieldToNextThread();
-    EXPECT_EQ(a.steps, 2);
-    EXPECT_EQ(b.steps, 2);
-    a.Finish();
-    b.Finish();
+    EXPECT_EQ(a.Steps(), 2);
+    EXPECT_EQ(b.Steps(), 2);
 }
 
 TEST(Yield, OnEventLoopStackWithoutThreadsReturns) {
@@ -81,20 +56,18 @@ TEST(Yield, OnEventLoopStackWithoutThreadsReturns) {
 
 // The timed wait of the transfer: a busy loop on the clock, one yield a pass.
 TEST(Yield, TimedWaitLoopLastsItsTimeWhileOtherThreadsAdvance) {
-    Stepper other;
-    other.Start();
+    SteppingThread other;
     double waitedUs = -1;
     int otherStepsDuringWait = 0;
     StartThread([&] {
         const double start = Microseconds();
-        const int stepsBefore = other.steps;
+        const int stepsBefore = other.Steps();
         while (!(start + 100 * 1000.0 < Microseconds()))
             YieldToNextThread();
         waitedUs = Microseconds() - start;
-        otherStepsDuringWait = other.steps - stepsBefore;
+        otherStepsDuringWait = other.Steps() - stepsBefore;
     });
     ASSERT_TRUE(RunEventLoopUntil([&] { return waitedUs >= 0; }, kTimeLimitMs));
-    other.Finish();
     EXPECT_GE(waitedUs, 100 * 1000.0);
     EXPECT_LT(waitedUs, 1000 * 1000.0);
     EXPECT_GT(otherStepsDuringWait, 100);
