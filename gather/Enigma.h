@@ -15,4 +15,4 @@ String Decode(const String& s, const String& key);
 // The seed for key: 1 for the empty key, otherwise 0 to 100.
 std::int32_t Initialize(const String& key);
 
-}  // namespace Enigma
+} // namespace Enigma

@@ -14,14 +14,14 @@ enum class AliasKind : std::uint16_t { File = 0, Folder = 1 };
 struct AliasRecord {
     int version = 0;
     AliasKind kind = AliasKind::File;
-    std::string volumeName;                       // fixed field (version 2), Mac encoding
-    std::string targetName;                       // fixed field (version 2), Mac encoding
-    std::uint32_t parentID = 0;                   // catalogue ID of the folder holding the target
-    std::optional<std::string> parentName;        // tag 0, Mac encoding
-    std::optional<std::string> absolutePath;      // tag 2, "Volume:Folder:Name", Mac encoding
-    std::optional<std::u16string> targetNameUnicode;  // tag 14
-    std::optional<std::u16string> volumeNameUnicode;  // tag 15
-    std::optional<std::string> posixPath;         // tag 18, relative to the volume root, UTF-8
+    std::string volumeName;                  // fixed field (version 2), Mac encoding
+    std::string targetName;                  // fixed field (version 2), Mac encoding
+    std::uint32_t parentID = 0;              // catalogue ID of the folder holding the target
+    std::optional<std::string> parentName;   // tag 0, Mac encoding
+    std::optional<std::string> absolutePath; // tag 2, "Volume:Folder:Name", Mac encoding
+    std::optional<std::u16string> targetNameUnicode; // tag 14
+    std::optional<std::u16string> volumeNameUnicode; // tag 15
+    std::optional<std::string> posixPath;            // tag 18, relative to the volume root, UTF-8
 };
 
 // The record held in bytes (trailing bytes past its stated size are ignored),

@@ -13,7 +13,7 @@
 namespace alias {
 
 struct AliasTarget {
-    FolderItem volume;  // the volume's root folder
+    FolderItem volume; // the volume's root folder
     FolderItem item;
 };
 
@@ -21,4 +21,4 @@ struct AliasTarget {
 // fnfErr when the volume holds no such item.
 OSErr FindAliasTarget(const AliasRecord& record, AliasTarget& target);
 
-}  // namespace alias
+} // namespace alias

@@ -15,7 +15,8 @@ constexpr std::size_t MaxSpecNameBytes = 63;
 
 OSErr FillSpec(const alias::AliasTarget& found, FSSpec& spec) {
     const auto name = alias::MacJapaneseName(found.item.Name().ToUTF8(), MaxSpecNameBytes);
-    if (!name) return bdNamErr;
+    if (!name)
+        return bdNamErr;
     alias::Catalogue& catalogue = alias::Catalogue::Instance();
     const SInt16 vRefNum = catalogue.VolumeRef(found.volume);
     const std::string parent(files::ParentPath(found.item.PosixPath()));
@@ -26,17 +27,23 @@ OSErr FillSpec(const alias::AliasTarget& found, FSSpec& spec) {
     return noErr;
 }
 
-}  // namespace
+} // namespace
 
-OSErr ResolveAlias(const FSSpec* /*fromFile*/, AliasHandle alias, FSSpec* target, bool* wasChanged) {
-    if (wasChanged != nullptr) *wasChanged = false;
-    if (alias == nullptr) return nilHandleErr;
-    if (target == nullptr) return paramErr;
+OSErr ResolveAlias(const FSSpec* /*fromFile*/, AliasHandle alias, FSSpec* target,
+                   bool* wasChanged) {
+    if (wasChanged != nullptr)
+        *wasChanged = false;
+    if (alias == nullptr)
+        return nilHandleErr;
+    if (target == nullptr)
+        return paramErr;
     const std::span<const unsigned char> bytes(reinterpret_cast<const unsigned char*>(*alias),
                                                static_cast<std::size_t>(GetHandleSize(alias)));
     const auto record = ParseAliasRecord(bytes);
-    if (!record) return paramErr;
+    if (!record)
+        return paramErr;
     alias::AliasTarget found;
-    if (const OSErr err = alias::FindAliasTarget(*record, found)) return err;
+    if (const OSErr err = alias::FindAliasTarget(*record, found))
+        return err;
     return FillSpec(found, *target);
 }

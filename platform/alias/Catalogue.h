@@ -29,7 +29,7 @@ public:
     SInt32 DirectoryID(SInt16 vRefNum, const std::string& posixPath);
 
     struct Directory {
-        std::string name;  // as on disk; the volume's name for its root
+        std::string name; // as on disk; the volume's name for its root
         SInt32 parentID = 0;
     };
     // What the catalogue knows of directory dirID: nsvErr for an unknown
@@ -41,7 +41,7 @@ private:
         std::string name;
         std::string rootPath;
         std::map<std::string, SInt32> idOfPath;
-        std::vector<std::string> pathOfID;  // from the first ID given to a folder
+        std::vector<std::string> pathOfID; // from the first ID given to a folder
     };
 
     Volume* VolumeOf(SInt16 vRefNum);
@@ -49,4 +49,4 @@ private:
     std::vector<Volume> volumes_;
 };
 
-}  // namespace alias
+} // namespace alias

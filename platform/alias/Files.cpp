@@ -10,12 +10,15 @@ namespace {
 constexpr SInt16 DirectoryByID = -1;
 
 OSErr Query(CInfoPBRec& pb) {
-    if (pb.ioFDirIndex != DirectoryByID) return paramErr;
+    if (pb.ioFDirIndex != DirectoryByID)
+        return paramErr;
     alias::Catalogue::Directory directory;
-    if (const OSErr err = alias::Catalogue::Instance().Lookup(pb.ioVRefNum, pb.ioDrDirID, directory))
+    if (const OSErr err =
+            alias::Catalogue::Instance().Lookup(pb.ioVRefNum, pb.ioDrDirID, directory))
         return err;
     const auto name = alias::MacJapaneseName(directory.name, 255);
-    if (!name) return bdNamErr;
+    if (!name)
+        return bdNamErr;
     if (pb.ioNamePtr != nullptr) {
         pb.ioNamePtr[0] = static_cast<unsigned char>(name->size());
         std::copy(name->begin(), name->end(), pb.ioNamePtr + 1);
@@ -24,9 +27,10 @@ OSErr Query(CInfoPBRec& pb) {
     return noErr;
 }
 
-}  // namespace
+} // namespace
 
 OSErr PBGetCatInfoSync(CInfoPBRec* pb) {
-    if (pb == nullptr) return paramErr;
+    if (pb == nullptr)
+        return paramErr;
     return pb->ioResult = Query(*pb);
 }

@@ -15,11 +15,11 @@ struct FSSpec {
 // The catalogue parameter block, with the fields of a directory query.
 struct CInfoPBRec {
     OSErr ioResult = noErr;
-    StringPtr ioNamePtr = nullptr;  // 256 bytes: receives the name, length-prefixed, Mac Japanese
+    StringPtr ioNamePtr = nullptr; // 256 bytes: receives the name, length-prefixed, Mac Japanese
     SInt16 ioVRefNum = 0;
-    SInt16 ioFDirIndex = 0;  // -1: ask about the directory ioDrDirID
+    SInt16 ioFDirIndex = 0; // -1: ask about the directory ioDrDirID
     SInt32 ioDrDirID = 0;
-    SInt32 ioDrParID = 0;    // out: the parent's ID (1 above a volume's root)
+    SInt32 ioDrParID = 0; // out: the parent's ID (1 above a volume's root)
 };
 
 // Fills the name and parent of directory ioDrDirID on volume ioVRefNum.

@@ -15,7 +15,9 @@ struct MasterBlock {
 
 OSErr lastMemoryResult = noErr;
 
-OSErr Result(OSErr result) { return lastMemoryResult = result; }
+OSErr Result(OSErr result) {
+    return lastMemoryResult = result;
+}
 
 // The record behind h; nullptr (and nilHandleErr) for a null handle.
 MasterBlock* BlockOf(Handle h) {
@@ -28,9 +30,11 @@ Ptr AllocateBytes(Ptr old, Size size) {
     return static_cast<Ptr>(std::realloc(old, size > 0 ? static_cast<std::size_t>(size) : 1));
 }
 
-bool IsLocked(const MasterBlock* block) { return (block->flags & kHandleLockedMask) != 0; }
+bool IsLocked(const MasterBlock* block) {
+    return (block->flags & kHandleLockedMask) != 0;
+}
 
-}  // namespace
+} // namespace
 
 Handle NewHandle(Size size) {
     if (size < 0) {
@@ -38,7 +42,8 @@ Handle NewHandle(Size size) {
         return nullptr;
     }
     auto* block = new (std::nothrow) MasterBlock;
-    if (block != nullptr) block->bytes = AllocateBytes(nullptr, size);
+    if (block != nullptr)
+        block->bytes = AllocateBytes(nullptr, size);
     if (block == nullptr || block->bytes == nullptr) {
         delete block;
         Result(memFullErr);
@@ -56,11 +61,12 @@ Size GetHandleSize(Handle h) {
 
 void SetHandleSize(Handle h, Size newSize) {
     MasterBlock* block = BlockOf(h);
-    if (block == nullptr) return;
+    if (block == nullptr)
+        return;
     if (newSize < 0) {
         Result(paramErr);
     } else if (IsLocked(block) && newSize <= block->size) {
-        block->size = newSize;  // shrinks in place: the bytes stay where they are
+        block->size = newSize; // shrinks in place: the bytes stay where they are
     } else if (IsLocked(block)) {
         Result(memLockedErr);
     } else if (Ptr moved = AllocateBytes(block->bytes, newSize); moved == nullptr) {
@@ -77,18 +83,23 @@ SInt8 HGetState(Handle h) {
 }
 
 void HSetState(Handle h, SInt8 flags) {
-    if (MasterBlock* block = BlockOf(h)) block->flags = flags;
+    if (MasterBlock* block = BlockOf(h))
+        block->flags = flags;
 }
 
 void HLock(Handle h) {
-    if (MasterBlock* block = BlockOf(h)) block->flags = static_cast<SInt8>(block->flags | kHandleLockedMask);
+    if (MasterBlock* block = BlockOf(h))
+        block->flags = static_cast<SInt8>(block->flags | kHandleLockedMask);
 }
 
 void DisposeHandle(Handle h) {
     MasterBlock* block = BlockOf(h);
-    if (block == nullptr) return;
+    if (block == nullptr)
+        return;
     std::free(block->bytes);
     delete block;
 }
 
-OSErr MemError() { return lastMemoryResult; }
+OSErr MemError() {
+    return lastMemoryResult;
+}

@@ -22,14 +22,16 @@ Text Swapped(Text name, typename Text::value_type from, typename Text::value_typ
 std::u16string Composed(std::u16string_view text) {
     UErrorCode status = U_ZERO_ERROR;
     const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
-    if (U_FAILURE(status)) return std::u16string(text);
+    if (U_FAILURE(status))
+        return std::u16string(text);
     const icu::UnicodeString source(false, text.data(), static_cast<int32_t>(text.size()));
     const icu::UnicodeString composed = nfc->normalize(source, status);
-    if (U_FAILURE(status)) return std::u16string(text);
+    if (U_FAILURE(status))
+        return std::u16string(text);
     return std::u16string(composed.getBuffer(), static_cast<std::size_t>(composed.length()));
 }
 
-}  // namespace
+} // namespace
 
 std::optional<std::string> MacJapaneseName(std::string_view diskName, std::size_t maxBytes) {
     const std::u16string unicode =
@@ -37,7 +39,8 @@ std::optional<std::string> MacJapaneseName(std::string_view diskName, std::size_
     const TextEncoding* macJapanese = Encodings::MacJapanese();
     std::string bytes = macJapanese->FromUnicode(unicode);
     // A character without a code comes out as "?": reading back tells.
-    if (bytes.size() > maxBytes || macJapanese->ToUnicode(bytes) != unicode) return std::nullopt;
+    if (bytes.size() > maxBytes || macJapanese->ToUnicode(bytes) != unicode)
+        return std::nullopt;
     return bytes;
 }
 
@@ -49,4 +52,4 @@ std::string DiskName(std::u16string_view unicodeName) {
     return Encodings::UTF8()->FromUnicode(Swapped(std::u16string(unicodeName), u'/', u':'));
 }
 
-}  // namespace alias
+} // namespace alias

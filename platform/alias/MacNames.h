@@ -16,4 +16,4 @@ std::optional<std::string> MacJapaneseName(std::string_view diskName, std::size_
 std::string DiskName(std::string_view macJapaneseName);
 std::string DiskName(std::u16string_view unicodeName);
 
-}  // namespace alias
+} // namespace alias

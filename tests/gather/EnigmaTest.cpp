@@ -13,25 +13,32 @@ namespace {
 constexpr std::string_view Alphabet =
     "QWERTYUIOPASDFGHJKLZXCVBNMqwertyuiopasdfghjklzxcvbnm1234567890";
 
-String Raw(std::string_view bytes) { return String::FromBytes(std::string(bytes)); }
+String Raw(std::string_view bytes) {
+    return String::FromBytes(std::string(bytes));
+}
 
 std::string Decoded(std::string_view text, std::string_view key = testprefs::DecoderKey) {
     return Enigma::Decode(Raw(text), Raw(key)).Bytes();
 }
 
-std::int32_t Seed() { return testprefs::EnigmaSeed(testprefs::DecoderKey); }
+std::int32_t Seed() {
+    return testprefs::EnigmaSeed(testprefs::DecoderKey);
+}
 
-unsigned char Byte(const std::string& s, std::size_t i) { return static_cast<unsigned char>(s.at(i)); }
+unsigned char Byte(const std::string& s, std::size_t i) {
+    return static_cast<unsigned char>(s.at(i));
+}
 
 std::string RandomBytes(std::size_t count, unsigned seed) {
     std::mt19937 generator(seed);
     std::uniform_int_distribution<int> byte(0, 255);
     std::string bytes(count, '\0');
-    for (auto& c : bytes) c = static_cast<char>(byte(generator));
+    for (auto& c : bytes)
+        c = static_cast<char>(byte(generator));
     return bytes;
 }
 
-}  // namespace
+} // namespace
 
 TEST(EnigmaInitialize, EmptyKeyGivesSeedOne) {
     EXPECT_EQ(Enigma::Initialize(Raw("")), 1);
@@ -70,14 +77,16 @@ TEST(EnigmaDecode, OnePairDecodesWithPairNumberOne) {
 }
 
 TEST(EnigmaDecode, SamePairGivesADifferentByteAtEachPairNumber) {
-    const std::string out = Decoded("RTRTRTRTRTRTRTRT");  // "RT": digits 3 and 4, value 190
+    const std::string out = Decoded("RTRTRTRTRTRTRTRT"); // "RT": digits 3 and 4, value 190
     ASSERT_EQ(out.size(), 8u);
-    for (int k = 1; k <= 8; ++k) EXPECT_EQ(Byte(out, k - 1), 190 ^ (Seed() ^ k)) << "pair " << k;
-    for (std::size_t k = 1; k < out.size(); ++k) EXPECT_NE(out[k], out[k - 1]);
+    for (int k = 1; k <= 8; ++k)
+        EXPECT_EQ(Byte(out, k - 1), 190 ^ (Seed() ^ k)) << "pair " << k;
+    for (std::size_t k = 1; k < out.size(); ++k)
+        EXPECT_NE(out[k], out[k - 1]);
 }
 
 TEST(EnigmaDecode, ResultCarriesNoEncodingEvenFromALabelledValue) {
-    const String value("QWERTY");  // a literal: labelled UTF-8
+    const String value("QWERTY"); // a literal: labelled UTF-8
     ASSERT_NE(value.Encoding(), nullptr);
     EXPECT_EQ(Enigma::Decode(value, "3y").Encoding(), nullptr);
     EXPECT_EQ(Enigma::Decode("", "3y").Encoding(), nullptr);
@@ -92,7 +101,8 @@ class EnigmaRoundTrip : public testing::TestWithParam<std::string_view> {};
 
 TEST_P(EnigmaRoundTrip, EveryByteValueComesBack) {
     std::string everyByte;
-    for (int b = 0; b < 256; ++b) everyByte.push_back(static_cast<char>(b));
+    for (int b = 0; b < 256; ++b)
+        everyByte.push_back(static_cast<char>(b));
     EXPECT_EQ(Decoded(testprefs::EnigmaEncode(everyByte, GetParam()), GetParam()), everyByte);
     const std::string reversed(everyByte.rbegin(), everyByte.rend());
     EXPECT_EQ(Decoded(testprefs::EnigmaEncode(reversed, GetParam()), GetParam()), reversed);
@@ -115,7 +125,7 @@ TEST(EnigmaEncoder, RefusesAValueTooLongForThePairNumber) {
 struct MalformedCase {
     const char* name;
     std::string_view text;
-    std::string_view sameAs;  // well-formed text that decodes to the same bytes
+    std::string_view sameAs; // well-formed text that decodes to the same bytes
 };
 
 class EnigmaMalformed : public testing::TestWithParam<MalformedCase> {};
@@ -127,16 +137,16 @@ TEST_P(EnigmaMalformed, DecodesLikeItsFirstPositionReading) {
     EXPECT_EQ(out, Decoded(c.sameAs));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Inputs, EnigmaMalformed,
-    testing::Values(MalformedCase{"FirstByteOutsideAlphabet", "!W", "QW"},
-                    MalformedCase{"SecondByteOutsideAlphabet", "W\xff", "WQ"},
-                    MalformedCase{"NulBytes", std::string_view("\0\0RT", 4), "QQRT"},
-                    MalformedCase{"HighBytes", "\x83\xa0\xfc\x81", "QQQQ"},
-                    MalformedCase{"OddLastByte", "QWE", "QWEQ"},
-                    MalformedCase{"SingleByte", "E", "EQ"},
-                    MalformedCase{"OddByteOutsideAlphabet", "RT~", "RTQQ"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Inputs, EnigmaMalformed,
+                         testing::Values(MalformedCase{"FirstByteOutsideAlphabet", "!W", "QW"},
+                                         MalformedCase{"SecondByteOutsideAlphabet", "W\xff", "WQ"},
+                                         MalformedCase{"NulBytes", std::string_view("\0\0RT", 4),
+                                                       "QQRT"},
+                                         MalformedCase{"HighBytes", "\x83\xa0\xfc\x81", "QQQQ"},
+                                         MalformedCase{"OddLastByte", "QWE", "QWEQ"},
+                                         MalformedCase{"SingleByte", "E", "EQ"},
+                                         MalformedCase{"OddByteOutsideAlphabet", "RT~", "RTQQ"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EnigmaMalformed, ValueAbove255KeepsItsLowByte) {
     // "00" is the highest value, 61 * 62 + 61 = 3843.
@@ -150,7 +160,8 @@ TEST(EnigmaMalformed, EveryPairOfByteValuesDecodesToOneByte) {
             const std::string pair{static_cast<char>(first), static_cast<char>(second)};
             const auto i = Alphabet.find(pair[0]);
             const auto j = Alphabet.find(pair[1]);
-            const int v = static_cast<int>((i == Alphabet.npos ? 0 : i) * 62 + (j == Alphabet.npos ? 0 : j));
+            const int v =
+                static_cast<int>((i == Alphabet.npos ? 0 : i) * 62 + (j == Alphabet.npos ? 0 : j));
             const std::string out = Decoded(pair);
             ASSERT_EQ(out.size(), 1u);
             ASSERT_EQ(Byte(out, 0), (v ^ (Seed() ^ 1)) & 0xFF) << first << " " << second;

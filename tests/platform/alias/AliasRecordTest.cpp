@@ -26,17 +26,20 @@ void Put16(std::string& bytes, std::size_t at, unsigned value) {
 }
 
 // Offset of the first tag of a record.
-std::size_t TagsStart(int version) { return version == 2 ? 150 : 58; }
+std::size_t TagsStart(int version) {
+    return version == 2 ? 150 : 58;
+}
 
 // "書類" in Mac Japanese.
 const std::string ShoruiMac = "\x8F\x91\x97\xDE";
 
-}  // namespace
+} // namespace
 
 class AliasRecordVersion : public testing::TestWithParam<int> {
 protected:
     AliasRecordFields Fields() const {
-        return AliasFieldsFor("Macintosh HD", "Users/taro/書類", AliasTargetKind::Folder, GetParam());
+        return AliasFieldsFor("Macintosh HD", "Users/taro/書類", AliasTargetKind::Folder,
+                              GetParam());
     }
 };
 
@@ -83,7 +86,8 @@ TEST_P(AliasRecordVersion, CutAtTheStatedSizeIsRefusedUnlessAtATagBoundary) {
     const std::string bytes = AliasRecordBytes(Fields());
     for (std::size_t length = 0; length < bytes.size(); ++length) {
         std::string cut = bytes.substr(0, length);
-        if (length >= 6) Put16(cut, 4, static_cast<unsigned>(length));
+        if (length >= 6)
+            Put16(cut, 4, static_cast<unsigned>(length));
         const auto record = Parse(cut);
         if (record) {
             EXPECT_GE(length, TagsStart(GetParam())) << "cut at " << length;
@@ -96,7 +100,7 @@ TEST_P(AliasRecordVersion, CutAtTheStatedSizeIsRefusedUnlessAtATagBoundary) {
 
 TEST_P(AliasRecordVersion, TagLongerThanTheRecordIsRefused) {
     std::string bytes = AliasRecordBytes(Fields());
-    Put16(bytes, TagsStart(GetParam()) + 2, 0xFFFF);  // the first tag's length
+    Put16(bytes, TagsStart(GetParam()) + 2, 0xFFFF); // the first tag's length
     EXPECT_FALSE(Parse(bytes));
 }
 
@@ -118,7 +122,8 @@ struct SpoiledCase {
 class SpoiledAliasRecord : public testing::TestWithParam<SpoiledCase> {};
 
 TEST_P(SpoiledAliasRecord, IsRefused) {
-    std::string bytes = AliasRecordBytes(AliasFieldsFor("Data", "Projects/a", AliasTargetKind::Folder));
+    std::string bytes =
+        AliasRecordBytes(AliasFieldsFor("Data", "Projects/a", AliasTargetKind::Folder));
     GetParam().spoil(bytes);
     EXPECT_FALSE(Parse(bytes));
 }
@@ -126,7 +131,8 @@ TEST_P(SpoiledAliasRecord, IsRefused) {
 INSTANTIATE_TEST_SUITE_P(
     Details, SpoiledAliasRecord,
     testing::Values(
-        SpoiledCase{"SizeBeyondTheBytes", [](std::string& b) { Put16(b, 4, static_cast<unsigned>(b.size() + 1)); }},
+        SpoiledCase{"SizeBeyondTheBytes",
+                    [](std::string& b) { Put16(b, 4, static_cast<unsigned>(b.size() + 1)); }},
         SpoiledCase{"SizeBelowTheFixedPart", [](std::string& b) { Put16(b, 4, 149); }},
         SpoiledCase{"VersionOne", [](std::string& b) { Put16(b, 6, 1); }},
         SpoiledCase{"VersionFour", [](std::string& b) { Put16(b, 6, 4); }},
@@ -135,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
         SpoiledCase{"TargetNameLongerThanItsField", [](std::string& b) { b[50] = 64; }},
         SpoiledCase{"TagHeaderCutByTheEnd",
                     [](std::string& b) {
-                        b.resize(b.size() - 2);  // half of the end tag
+                        b.resize(b.size() - 2); // half of the end tag
                         Put16(b, 4, static_cast<unsigned>(b.size()));
                     }},
         SpoiledCase{"UnicodeCountBeyondItsTag",
@@ -162,9 +168,15 @@ TEST(AliasRecordTags, UnknownTagsAndOddLengthsAreStepped) {
     std::string bytes = AliasRecordBytes(AliasRecordFields{});
     bytes.resize(150);
     // Tag 1 (ancestor IDs), then an odd-length tag 9 with its pad byte, then tag 18.
-    bytes += std::string("\x00\x01\x00\x08" "\x00\x00\x00\x10\x00\x00\x00\x02", 12);
-    bytes += std::string("\x00\x09\x00\x03" "abc\x00", 8);
-    bytes += std::string("\x00\x12\x00\x02" "/x", 6);
+    bytes += std::string("\x00\x01\x00\x08"
+                         "\x00\x00\x00\x10\x00\x00\x00\x02",
+                         12);
+    bytes += std::string("\x00\x09\x00\x03"
+                         "abc\x00",
+                         8);
+    bytes += std::string("\x00\x12\x00\x02"
+                         "/x",
+                         6);
     bytes += std::string("\xFF\xFF\x00\x00", 4);
     Put16(bytes, 4, static_cast<unsigned>(bytes.size()));
     const auto record = Parse(bytes);
@@ -175,7 +187,9 @@ TEST(AliasRecordTags, UnknownTagsAndOddLengthsAreStepped) {
 TEST(AliasRecordTags, ListEndingWithTheRecordNeedsNoEndTag) {
     std::string bytes = AliasRecordBytes(AliasRecordFields{});
     bytes.resize(150);
-    bytes += std::string("\x00\x12\x00\x03" "/ab", 7);  // odd length, no pad, no end tag
+    bytes += std::string("\x00\x12\x00\x03"
+                         "/ab",
+                         7); // odd length, no pad, no end tag
     Put16(bytes, 4, static_cast<unsigned>(bytes.size()));
     const auto record = Parse(bytes);
     ASSERT_TRUE(record);

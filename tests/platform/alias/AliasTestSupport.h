@@ -10,7 +10,9 @@
 struct Resolution {
     OSErr err = noErr;
     FSSpec spec;
-    std::string Name() const { return std::string(reinterpret_cast<const char*>(spec.name + 1), spec.name[0]); }
+    std::string Name() const {
+        return std::string(reinterpret_cast<const char*>(spec.name + 1), spec.name[0]);
+    }
 };
 
 inline Resolution Resolve(const std::string& record) {
@@ -35,7 +37,8 @@ inline std::string CataloguePath(SInt16 vRefNum, SInt32 dirID) {
     std::string path;
     for (int depth = 0; depth < 100; ++depth) {
         pb.ioDrDirID = pb.ioDrParID;
-        if (PBGetCatInfoSync(&pb) != noErr) break;
+        if (PBGetCatInfoSync(&pb) != noErr)
+            break;
         path = std::string(reinterpret_cast<const char*>(name + 1), name[0]) + ":" + path;
     }
     return path;

@@ -29,7 +29,7 @@ Query Ask(SInt16 vRefNum, SInt32 dirID, SInt16 index = -1) {
     return {err, std::string(reinterpret_cast<const char*>(name + 1), name[0]), pb.ioDrParID};
 }
 
-}  // namespace
+} // namespace
 
 class Catalogue : public FakeVolumes {
 protected:
@@ -46,7 +46,7 @@ TEST_F(Catalogue, VolumeRootIsTwoWithParentOne) {
     EXPECT_EQ(root.err, noErr);
     EXPECT_EQ(root.name, "Data");
     EXPECT_EQ(root.parentID, 1);
-    EXPECT_NE(Ask(r.spec.vRefNum, 1).err, noErr);  // above the root there is nothing to name
+    EXPECT_NE(Ask(r.spec.vRefNum, 1).err, noErr); // above the root there is nothing to name
 }
 
 TEST_F(Catalogue, WalkFromAnItemReachesTheRootWithMacJapaneseNames) {
@@ -54,10 +54,10 @@ TEST_F(Catalogue, WalkFromAnItemReachesTheRootWithMacJapaneseNames) {
     ASSERT_EQ(r.err, noErr);
     const Query parent = Ask(r.spec.vRefNum, r.spec.parID);
     ASSERT_EQ(parent.err, noErr);
-    EXPECT_EQ(parent.name, "2024\x94\x4E");  // "2024年"
+    EXPECT_EQ(parent.name, "2024\x94\x4E"); // "2024年"
     const Query grandparent = Ask(r.spec.vRefNum, parent.parentID);
     ASSERT_EQ(grandparent.err, noErr);
-    EXPECT_EQ(grandparent.name, "\x8F\x91\x97\xDE");  // "書類"
+    EXPECT_EQ(grandparent.name, "\x8F\x91\x97\xDE"); // "書類"
     EXPECT_EQ(grandparent.parentID, 2);
 }
 
@@ -74,7 +74,8 @@ TEST_F(Catalogue, FolderKeepsItsIDWithinTheRun) {
 
 TEST_F(Catalogue, VolumesHaveTheirOwnReferenceNumbers) {
     StartupDisk().Folder("Users");
-    const Resolution onStartup = Resolve(AliasRecordBytes(AliasFieldsFor("Macintosh HD", "Users", AliasTargetKind::Folder)));
+    const Resolution onStartup =
+        Resolve(AliasRecordBytes(AliasFieldsFor("Macintosh HD", "Users", AliasTargetKind::Folder)));
     const Resolution onData = ResolveFolder("Projects");
     ASSERT_EQ(onStartup.err, noErr);
     ASSERT_EQ(onData.err, noErr);
@@ -88,7 +89,7 @@ TEST_F(Catalogue, UnknownOrVanishedDirectoriesAreErrors) {
     EXPECT_EQ(Ask(r.spec.vRefNum, 999999).err, dirNFErr);
     EXPECT_EQ(Ask(r.spec.vRefNum, 0).err, dirNFErr);
     EXPECT_EQ(Ask(12345, 2).err, nsvErr);
-    EXPECT_EQ(Ask(r.spec.vRefNum, 2, 0).err, paramErr);  // only queries by directory ID
+    EXPECT_EQ(Ask(r.spec.vRefNum, 2, 0).err, paramErr); // only queries by directory ID
     std::filesystem::remove_all(Data().Path("Projects"));
     EXPECT_EQ(Ask(r.spec.vRefNum, r.spec.parID).err, dirNFErr);
     EXPECT_EQ(PBGetCatInfoSync(nullptr), paramErr);

@@ -13,7 +13,7 @@ struct OwnedHandle {
     ~OwnedHandle() { DisposeHandle(h); }
 };
 
-}  // namespace
+} // namespace
 
 TEST(MacMemory, NewHandleGivesAWritableBlockOfTheSize) {
     OwnedHandle block{NewHandle(6)};
@@ -44,7 +44,7 @@ TEST(MacMemory, StateSavedBeforeLockingRestoresTheUnlockedBlock) {
     EXPECT_NE(HGetState(block.h) & kHandleLockedMask, 0);
     HSetState(block.h, state);
     EXPECT_EQ(HGetState(block.h), state);
-    SetHandleSize(block.h, 1 << 20);  // unlocked again: it may move and grow
+    SetHandleSize(block.h, 1 << 20); // unlocked again: it may move and grow
     EXPECT_EQ(MemError(), noErr);
     EXPECT_EQ(GetHandleSize(block.h), 1 << 20);
 }

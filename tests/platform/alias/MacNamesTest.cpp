@@ -11,7 +11,8 @@ TEST(MacNames, DiskNamesBecomeComposedMacJapanese) {
     // "ガ" as a Mac disk stores it: "カ" and the combining voiced mark.
     EXPECT_EQ(MacJapaneseName("\xE3\x82\xAB\xE3\x82\x99", 63), "\x83\x4B");
     EXPECT_EQ(MacJapaneseName("a:b", 63), "a/b");
-    EXPECT_EQ(MacJapaneseName("¥100", 63), "\x5C" "100");
+    EXPECT_EQ(MacJapaneseName("¥100", 63), "\x5C"
+                                           "100");
 }
 
 TEST(MacNames, NamesMacJapaneseCannotHoldAreRefused) {
@@ -19,7 +20,7 @@ TEST(MacNames, NamesMacJapaneseCannotHoldAreRefused) {
     EXPECT_FALSE(MacJapaneseName("😀", 63));
     EXPECT_FALSE(MacJapaneseName(std::string(64, 'x'), 63));
     EXPECT_TRUE(MacJapaneseName(std::string(63, 'x'), 63));
-    EXPECT_FALSE(MacJapaneseName("書類", 3));  // four bytes in Mac Japanese
+    EXPECT_FALSE(MacJapaneseName("書類", 3)); // four bytes in Mac Japanese
 }
 
 TEST(MacNames, MacNamesBecomeDiskNames) {

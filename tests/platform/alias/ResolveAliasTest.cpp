@@ -11,17 +11,19 @@ using testprefs::AliasTargetKind;
 
 namespace {
 
-const std::string ShoruiMac = "\x8F\x91\x97\xDE";  // "書類"
+const std::string ShoruiMac = "\x8F\x91\x97\xDE"; // "書類"
 
-}  // namespace
+} // namespace
 
 // Records as Mac OS X writes them, version 2 and 3.
 class ResolveRecord : public FakeVolumes, public testing::WithParamInterface<int> {
 protected:
-    std::string Record(const std::string& volume, const std::string& path, AliasTargetKind kind) const {
+    std::string Record(const std::string& volume, const std::string& path,
+                       AliasTargetKind kind) const {
         return AliasRecordBytes(AliasFieldsFor(volume, path, kind, GetParam()));
     }
-    AliasRecordFields Fields(const std::string& path, AliasTargetKind kind = AliasTargetKind::Folder) const {
+    AliasRecordFields Fields(const std::string& path,
+                             AliasTargetKind kind = AliasTargetKind::Folder) const {
         return AliasFieldsFor("Data", path, kind, GetParam());
     }
 };
@@ -52,7 +54,8 @@ TEST_P(ResolveRecord, ItemInTheVolumeRootHasTheRootAsParent) {
 
 TEST_P(ResolveRecord, ItemOnTheStartupDisk) {
     StartupDisk().Folder("Users/taro/Documents");
-    const Resolution r = Resolve(Record("Macintosh HD", "Users/taro/Documents", AliasTargetKind::Folder));
+    const Resolution r =
+        Resolve(Record("Macintosh HD", "Users/taro/Documents", AliasTargetKind::Folder));
     ASSERT_EQ(r.err, noErr);
     EXPECT_EQ(CataloguePath(r.spec.vRefNum, r.spec.parID), "Macintosh HD:Users:taro:");
 }
@@ -77,10 +80,11 @@ TEST_P(ResolveRecord, ParentNameAndTargetNameServeWithoutPaths) {
 }
 
 TEST_P(ResolveRecord, NamesMatchRegardlessOfCaseAndNormalisation) {
-    Data().Folder("Projects/\xE3\x82\xAB\xE3\x82\x99\xE3\x82\xA4\xE3\x83\x89");  // decomposed "ガイド"
+    Data().Folder(
+        "Projects/\xE3\x82\xAB\xE3\x82\x99\xE3\x82\xA4\xE3\x83\x89"); // decomposed "ガイド"
     const Resolution r = Resolve(Record("DATA", "projects/ガイド", AliasTargetKind::Folder));
     ASSERT_EQ(r.err, noErr);
-    EXPECT_EQ(r.Name(), "\x83\x4B\x83\x43\x83\x68");  // composed, as a Mac names it
+    EXPECT_EQ(r.Name(), "\x83\x4B\x83\x43\x83\x68"); // composed, as a Mac names it
 }
 
 TEST_P(ResolveRecord, ItemOfTheOtherKindIsNotTheTarget) {
@@ -120,7 +124,7 @@ TEST_P(ResolveRecord, DamagedRecordIsNotResolved) {
     for (std::size_t length = 0; length < bytes.size(); length += 7)
         EXPECT_EQ(Resolve(bytes.substr(0, length)).err, paramErr) << "cut at " << length;
     std::string oversized = bytes;
-    oversized[4] = '\x7F';  // total size far beyond the bytes
+    oversized[4] = '\x7F'; // total size far beyond the bytes
     EXPECT_EQ(Resolve(oversized).err, paramErr);
 }
 

@@ -12,18 +12,18 @@ namespace testprefs {
 enum class AliasTargetKind : std::uint16_t { File = 0, Folder = 1 };
 
 struct AliasRecordFields {
-    int version = 2;  // 2 or 3
+    int version = 2; // 2 or 3
     AliasTargetKind kind = AliasTargetKind::Folder;
-    std::string volumeName;  // fixed field of version 2, Mac Japanese, at most 27 bytes
-    std::string targetName;  // fixed field of version 2, Mac Japanese, at most 63 bytes
+    std::string volumeName; // fixed field of version 2, Mac Japanese, at most 27 bytes
+    std::string targetName; // fixed field of version 2, Mac Japanese, at most 63 bytes
     std::uint32_t parentID = 0;
     std::uint32_t targetID = 0;
-    std::optional<std::string> parentName;         // tag 0, Mac Japanese
-    std::optional<std::string> absolutePath;       // tag 2, "Volume:Folder:Name", Mac Japanese
-    std::optional<std::string> targetNameUnicode;  // tag 14, given in UTF-8
-    std::optional<std::string> volumeNameUnicode;  // tag 15, given in UTF-8
-    std::optional<std::string> posixPath;          // tag 18, "/Folder/Name" from the volume root
-    std::optional<std::string> volumeMountPath;    // tag 19
+    std::optional<std::string> parentName;        // tag 0, Mac Japanese
+    std::optional<std::string> absolutePath;      // tag 2, "Volume:Folder:Name", Mac Japanese
+    std::optional<std::string> targetNameUnicode; // tag 14, given in UTF-8
+    std::optional<std::string> volumeNameUnicode; // tag 15, given in UTF-8
+    std::optional<std::string> posixPath;         // tag 18, "/Folder/Name" from the volume root
+    std::optional<std::string> volumeMountPath;   // tag 19
 };
 
 // Every field of a record for the item at relativePath (UTF-8, "/"-separated,
@@ -38,4 +38,4 @@ AliasRecordFields AliasFieldsFor(const std::string& volumeName, const std::strin
 // 2 or 3, a name too long for its field, or a record beyond 65535 bytes.
 std::string AliasRecordBytes(const AliasRecordFields& fields);
 
-}  // namespace testprefs
+} // namespace testprefs

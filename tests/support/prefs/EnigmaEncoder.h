@@ -20,4 +20,4 @@ std::int32_t EnigmaSeed(std::string_view key);
 // every byte be written.
 std::string EnigmaEncode(std::string_view bytes, std::string_view key = DecoderKey);
 
-}  // namespace testprefs
+} // namespace testprefs

@@ -14,11 +14,13 @@ using Transform = std::function<std::string(const std::string&)>;
 
 void AppendInt32(std::string& out, std::int32_t value) {
     const auto u = static_cast<std::uint32_t>(value);
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>(u >> shift & 0xFF));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<char>(u >> shift & 0xFF));
 }
 
 void AppendPString(std::string& out, const std::string& value) {
-    if (value.size() > 255) throw std::length_error("PString longer than 255 bytes");
+    if (value.size() > 255)
+        throw std::length_error("PString longer than 255 bytes");
     out.push_back(static_cast<char>(value.size()));
     out += value;
 }
@@ -39,7 +41,8 @@ std::string Layout(const PrefFile& file, const Transform& value,
     std::string out;
     AppendPString(out, value(file.header));
     appendCount(out, CountOr(file.n, file.skipped.size()));
-    for (const auto& number : file.skipped) AppendPString(out, value(number));
+    for (const auto& number : file.skipped)
+        AppendPString(out, value(number));
     appendCount(out, CountOr(file.m, file.entries.size()));
     for (std::size_t k = 0; k < file.entries.size(); ++k) {
         if (IsCountedEntry(k))
@@ -50,9 +53,11 @@ std::string Layout(const PrefFile& file, const Transform& value,
     return out;
 }
 
-}  // namespace
+} // namespace
 
-bool IsCountedEntry(std::size_t index) { return index >= 17 && index <= 19; }
+bool IsCountedEntry(std::size_t index) {
+    return index >= 17 && index <= 19;
+}
 
 std::string Pref2Bytes(const PrefFile& file) {
     const Transform encode = [](const std::string& v) { return EnigmaEncode(v); };
@@ -62,14 +67,16 @@ std::string Pref2Bytes(const PrefFile& file) {
 }
 
 std::string PrefBytes(const PrefFile& file) {
-    return Layout(file, [](const std::string& v) { return v; }, AppendInt32);
+    return Layout(
+        file, [](const std::string& v) { return v; }, AppendInt32);
 }
 
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream stream(path, std::ios::binary | std::ios::trunc);
     stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     stream.close();
-    if (!stream) throw std::runtime_error("cannot write " + path.string());
+    if (!stream)
+        throw std::runtime_error("cannot write " + path.string());
 }
 
 void WritePref2(const std::filesystem::path& folder, const PrefFile& file) {
@@ -82,4 +89,4 @@ void WritePref(const std::filesystem::path& folder, const PrefFile& file) {
     WriteBytes(folder / "pref", PrefBytes(file));
 }
 
-}  // namespace testprefs
+} // namespace testprefs

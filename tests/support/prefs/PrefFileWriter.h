@@ -15,10 +15,11 @@ namespace testprefs {
 
 struct PrefFile {
     std::string header = "DRAVO preferences";
-    std::optional<std::int32_t> n;  // when unset: the number of skipped values
+    std::optional<std::int32_t> n; // when unset: the number of skipped values
     std::vector<std::string> skipped = {"1", "22", "333"};
-    std::optional<std::int32_t> m;  // when unset: the number of entries
-    std::vector<std::string> entries = std::vector<std::string>(20);  // entry 19: the document folder
+    std::optional<std::int32_t> m; // when unset: the number of entries
+    std::vector<std::string> entries =
+        std::vector<std::string>(20); // entry 19: the document folder
 };
 
 // True for the entries written as counted bytes.
@@ -36,4 +37,4 @@ void WritePref(const std::filesystem::path& folder, const PrefFile& file);
 // Writes bytes as the whole content of path.
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
 
-}  // namespace testprefs
+} // namespace testprefs
