@@ -42,17 +42,16 @@ bool RemoveEntry(const std::string& path, std::string& error) {
         error = SystemError(path, errno);
         return false;
     }
-    int result = 0;
+    int failure = 0;
     if (S_ISDIR(info.st_mode)) {
-        result = rmdir(path.c_str());
-        if (result != 0 && (errno == ENOTEMPTY || errno == EEXIST) &&
-            RemoveLeftoverCompanions(path))
-            result = rmdir(path.c_str());
+        failure = rmdir(path.c_str()) == 0 ? 0 : errno;
+        if ((failure == ENOTEMPTY || failure == EEXIST) && RemoveLeftoverCompanions(path))
+            failure = rmdir(path.c_str()) == 0 ? 0 : errno;
     } else {
-        result = unlink(path.c_str());
+        failure = unlink(path.c_str()) == 0 ? 0 : errno;
     }
-    if (result != 0) {
-        error = SystemError(path, errno);
+    if (failure != 0) {
+        error = SystemError(path, failure);
         return false;
     }
     const std::string parent(ParentPath(path));

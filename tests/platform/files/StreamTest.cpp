@@ -1,0 +1,165 @@
+// Streams read what the file holds and nothing more: short reads at the end,
+// never a crash or a huge allocation on a damaged file.
+
+#include "platform/files/FolderItem.h"
+#include "tests/support/FakeMacDisk.h"
+#include "tests/support/FileInspection.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string Bytes(std::initializer_list<int> values) {
+    std::string bytes;
+    for (int value : values)
+        bytes += static_cast<char>(value);
+    return bytes;
+}
+
+class Streams : public testing::Test {
+protected:
+    BinaryStream OpenBinary(std::string_view contents) {
+        return disk.File("data", contents).OpenAsBinaryFile(false);
+    }
+    FakeMacDisk disk;
+};
+
+TEST_F(Streams, ReadsPascalStringsAndBigEndianLongs) {
+    BinaryStream stream = OpenBinary(Bytes({3, 'a', 'b', 'c', 0x00, 0x00, 0x01, 0x02, 0xFF, 0xFF,
+                                            0xFF, 0xFE, 0}));
+    ASSERT_NE(stream, Nil);
+
+    EXPECT_EQ(stream.ReadPString().Bytes(), "abc");
+    EXPECT_EQ(stream.ReadLong(), 0x0102);
+    EXPECT_EQ(stream.ReadLong(), -2);
+    EXPECT_EQ(stream.ReadPString().Bytes(), "");
+    EXPECT_TRUE(stream.EndOfFile());
+}
+
+TEST_F(Streams, ReadsLittleEndianLongsWhenAsked) {
+    BinaryStream stream = OpenBinary(Bytes({0x02, 0x01, 0x00, 0x00}));
+    stream.SetLittleEndian(true);
+
+    EXPECT_EQ(stream.ReadLong(), 0x0102);
+}
+
+TEST_F(Streams, GiveWhatIsThereWhenAReadRunsPastTheEnd) {
+    BinaryStream stream = OpenBinary(Bytes({10, 'a', 'b'}));
+
+    EXPECT_EQ(stream.Length(), 3);
+    EXPECT_EQ(stream.ReadPString().Bytes(), "ab");
+    EXPECT_TRUE(stream.EndOfFile());
+    EXPECT_EQ(stream.ReadPString().Bytes(), "");
+    EXPECT_EQ(stream.Read(5).Bytes(), "");
+    EXPECT_EQ(stream.ReadLong(), 0);
+}
+
+TEST_F(Streams, CountTheMissingBytesOfALongAsZero) {
+    BinaryStream stream = OpenBinary(Bytes({0x01, 0x02}));
+
+    EXPECT_EQ(stream.ReadLong(), 0x01020000);
+}
+
+TEST_F(Streams, ReadOnlyWhatTheFileHoldsForADamagedCount) {
+    BinaryStream stream = OpenBinary(Bytes({0x7F, 0xFF, 0xFF, 0xFF, 'x', 'y'}));
+
+    const int count = stream.ReadLong();
+    EXPECT_EQ(stream.Read(count).Bytes(), "xy");
+    EXPECT_EQ(stream.Read(-1).Bytes(), "");
+}
+
+TEST_F(Streams, BytesComeWithoutAnEncoding) {
+    BinaryStream stream = OpenBinary(Bytes({2, 0x82, 0xA0, 0x82, 0xA2}));
+
+    EXPECT_EQ(stream.ReadPString().Encoding(), nullptr);
+    EXPECT_EQ(stream.Read(2).Encoding(), nullptr);
+}
+
+TEST_F(Streams, WriteInTheChosenByteOrder) {
+    disk.File("data", "");
+    BinaryStream stream = disk.Item("data").OpenAsBinaryFile(true);
+    ASSERT_NE(stream, Nil);
+
+    stream.WriteLong(0x01020304);
+    stream.SetLittleEndian(true);
+    stream.WriteLong(0x01020304);
+    stream.Write(String::FromBytes("end"));
+    stream.Close();
+
+    EXPECT_TRUE(stream.LastError().IsEmpty());
+    EXPECT_EQ(ContentsOf(disk.Path("data")), Bytes({1, 2, 3, 4, 4, 3, 2, 1}) + "end");
+}
+
+TEST_F(Streams, AreNilWithAReasonWhenTheFileCantBeOpened) {
+    disk.Folder("folder");
+    const FolderItem missing = disk.Item("missing");
+    const FolderItem folder = disk.Item("folder");
+
+    EXPECT_EQ(missing.OpenAsBinaryFile(false), Nil);
+    EXPECT_EQ(missing.LastError().ToUTF8(), disk.Path("missing") + ": No such file or directory");
+    EXPECT_EQ(missing.OpenAsTextFile(), Nil);
+    EXPECT_EQ(folder.OpenAsBinaryFile(false), Nil);
+    EXPECT_EQ(folder.LastError().ToUTF8(), disk.Path("folder") + ": Is a directory");
+    EXPECT_EQ(folder.OpenAsTextFile(), Nil);
+    EXPECT_EQ(folder.CreateTextFile(), Nil);
+}
+
+struct LineCase {
+    const char* label;
+    const char* contents;
+    std::vector<std::string> lines;
+};
+
+const LineCase kLines[] = {
+    {"Unix", "APPLqWts\nsecond\n", {"APPLqWts", "second"}},
+    {"Windows", "APPLqWts\r\nsecond", {"APPLqWts", "second"}},
+    {"ClassicMac", "APPLqWts\rsecond\r", {"APPLqWts", "second"}},
+    {"EmptyLines", "a\n\n\r\rb", {"a", "", "", "", "b"}},
+    {"NoLineEnd", "APPLqWts", {"APPLqWts"}},
+    {"Empty", "", {}},
+};
+
+class TextLines : public testing::TestWithParam<LineCase> {};
+
+TEST_P(TextLines, EndAtAnyOfTheThreeLineEnds) {
+    FakeMacDisk disk;
+    TextInputStream stream = disk.File("PkgInfo", GetParam().contents).OpenAsTextFile();
+    ASSERT_NE(stream, Nil);
+
+    std::vector<std::string> lines;
+    while (!stream.EndOfFile())
+        lines.push_back(stream.ReadLine().ToUTF8());
+
+    EXPECT_EQ(lines, GetParam().lines);
+    EXPECT_EQ(stream.ReadLine().ToUTF8(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, TextLines, testing::ValuesIn(kLines),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST(TextFiles, CreateTextFileEmptiesAFileThatIsThere) {
+    FakeMacDisk disk;
+    disk.File("CopyDone", "old contents");
+
+    TextOutputStream stream = disk.Item("CopyDone").CreateTextFile();
+    ASSERT_NE(stream, Nil);
+    stream.Close();
+
+    EXPECT_EQ(ContentsOf(disk.Path("CopyDone")), "");
+}
+
+TEST(TextFiles, ClosedStreamsReadNothing) {
+    FakeMacDisk disk;
+    TextInputStream text = disk.File("a", "line\n").OpenAsTextFile();
+    BinaryStream binary = disk.Item("a").OpenAsBinaryFile(false);
+
+    text.Close();
+    binary.Close();
+
+    EXPECT_EQ(text.ReadLine().ToUTF8(), "");
+    EXPECT_TRUE(text.EndOfFile());
+    EXPECT_EQ(binary.Read(4).Bytes(), "");
+    EXPECT_TRUE(binary.EndOfFile());
+}
+
+}  // namespace
