@@ -1,0 +1,127 @@
+#include "common/Globals.h"
+
+#include "platform/gui/Application.h"
+#include "platform/gui/MessageDialog.h"
+#include "platform/threads/Cooperative.h"
+
+namespace Globals {
+
+void ReleaseModuleState() {
+    gAppName = {};
+    gAppTypeCre = {};
+    gDocTypeCre = {};
+    gDlist = {};
+}
+
+void gExtractBodyAndExtn(const String& name, String& body, String& extn) {
+    const int n = CountFields(name, ".");
+    if (n <= 1) {
+        body = name;
+        return;
+    }
+    extn = NthField(name, ".", n);
+    for (int i = 1; i <= n - 2; ++i) {
+        body = body + NthField(name, ".", i) + ".";
+        coop::YieldToNextThread();
+    }
+    body = body + NthField(name, ".", n - 1);
+}
+
+String gExtractExtn(const String& name) {
+    String body;
+    String extn;
+    gExtractBodyAndExtn(name, body, extn);
+    return extn;
+}
+
+bool gAppPackage(const FolderItem& f) {
+    return gExtractExtn(f.Name()) == "app" && f.MacType() == "fold";
+}
+
+String gGetTypeCre(const FolderItem& f) {
+    if (!gAppPackage(f)) return f.MacType() + f.MacCreator();
+    FolderItem p = f.Child("contents").Child("PkgInfo");
+    if (p == Nil || !p.Exists()) return "";
+    TextInputStream stream = p.OpenAsTextFile();
+    if (stream == Nil) return "";
+    return stream.ReadLine();
+}
+
+String gAbsPath_ex(const String& s) {
+    const std::string& bytes = s.Bytes();
+    // Byte positions from 1, as the record's fields are counted.
+    for (std::size_t i = 1; i + 2 <= bytes.size(); ++i) {
+        const auto at = [&bytes](std::size_t pos) { return static_cast<unsigned char>(bytes[pos - 1]); };
+        if (at(i) == 0x00 && at(i + 1) == 0x02 && at(i + 2) == 0x00 && i + 3 <= bytes.size()) {
+            const std::size_t length = at(i + 3);
+            if (length > 0) return MidB(s, static_cast<int>(i + 4), static_cast<int>(length));
+        }
+        coop::YieldToNextThread();
+    }
+    return s;
+}
+
+void gWait(double ms) {
+    const double start = coop::Microseconds();
+    while (true) {
+        const double now = coop::Microseconds();
+        if (start + ms * 1000 < now) return;
+        coop::YieldToNextThread();
+    }
+}
+
+int gCautionDlg(Window* parent, bool beep, int buttons, const String& alternate,
+                const String& cancel, const String& action, const String& message,
+                const String& explanation) {
+    MessageDialog dialog;
+    if (beep) Beep();
+    dialog.SetIcon(MessageDialog::kCautionIcon);
+    if (buttons > 2) {
+        dialog.AlternateButton().SetVisible(true);
+        dialog.AlternateButton().SetCaption(alternate);
+    }
+    if (buttons > 1) {
+        dialog.CancelButton().SetVisible(true);
+        dialog.CancelButton().SetCaption(cancel);
+    }
+    dialog.ActionButton().SetCaption(action);
+    dialog.SetMessage(message);
+    dialog.SetExplanation(explanation);
+
+    MessageDialogButton* pressed =
+        parent != nullptr ? dialog.ShowModalWithin(*parent) : dialog.ShowModal();
+    if (pressed == &dialog.AlternateButton()) return 0;
+    if (pressed == &dialog.CancelButton()) return 1;
+    if (pressed == &dialog.ActionButton()) return 2;
+    return 1;
+}
+
+void gCautionDlg1(Window* parent, bool beep, const String& message, const String& explanation) {
+    gCautionDlg(parent, beep, 1, "", "", "OK", message, explanation);
+}
+
+void gDeleteFolder(const FolderItem& f) {
+    gDeleteFolder2(f);
+    for (std::size_t i = 0; i < gDlist.size(); ++i) {
+        gDlist[i].Delete();
+        coop::YieldToNextThread();
+    }
+    gDlist.clear();
+}
+
+void gDeleteFolder2(const FolderItem& f) {
+    for (int i = 1; i <= f.Count(); ++i) {
+        FolderItem c = f.Item(i);
+        if (c != Nil) {
+            // A link is never a folder here: deleting it never reaches what it points to.
+            if (c.Directory())
+                gDeleteFolder2(c);
+            else
+                gDlist.push_back(c);
+        }
+        coop::YieldToNextThread();
+    }
+    gDlist.push_back(f);
+}
+
+}  // namespace Globals

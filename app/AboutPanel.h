@@ -1,0 +1,22 @@
+#pragma once
+// The About panel: made anew for each showing, hidden by a click anywhere in it.
+
+#include "platform/gui/StaticText.h"
+#include "platform/gui/Window.h"
+
+class AboutPanel : public Window {
+public:
+    StaticText* StaticText2 = nullptr;  // credits
+    StaticText* StaticText1 = nullptr;  // version line
+    StaticText* StaticText3 = nullptr;  // title line
+    StaticText* StaticText4 = nullptr;  // build line
+
+protected:
+    void Layout() override;
+    void CreateControls() override;
+    void Event_Open() override;
+    bool Event_MouseDown(int x, int y) override;
+
+private:
+    void _CreateControls0();
+};

@@ -1,0 +1,45 @@
+#pragma once
+// Module Globals: the product catalogue, the alert-beep flag, and the small
+// helpers that every subsystem calls: name splitting, the application
+// package test, type and creator codes, the full path kept in an alias
+// record, timed waits, caution alerts and folder deletion.
+
+#include <vector>
+
+#include "platform/files/FolderItem.h"
+#include "platform/text/String.h"
+
+class Window;
+
+namespace Globals {
+
+// Set by the application at start-up; passed to every caution alert.
+inline bool gBeep = false;
+// The product catalogue: names and application codes by row, document codes.
+inline std::vector<String> gAppName;
+inline std::vector<String> gAppTypeCre;
+inline std::vector<String> gDocTypeCre;
+// The work list of one folder deletion; empty between deletions.
+inline std::vector<FolderItem> gDlist;
+
+// Releases the module's arrays at the end of the application.
+void ReleaseModuleState();
+
+void gExtractBodyAndExtn(const String& name, String& body, String& extn);
+String gExtractExtn(const String& name);
+bool gAppPackage(const FolderItem& f);
+String gGetTypeCre(const FolderItem& f);
+String gAbsPath_ex(const String& s);
+
+void gWait(double ms);
+
+// Returns 0 for the alternate button, 2 for the action button, 1 otherwise.
+int gCautionDlg(Window* parent, bool beep, int buttons, const String& alternate,
+                const String& cancel, const String& action, const String& message,
+                const String& explanation);
+void gCautionDlg1(Window* parent, bool beep, const String& message, const String& explanation);
+
+void gDeleteFolder(const FolderItem& f);
+void gDeleteFolder2(const FolderItem& f);
+
+}  // namespace Globals

@@ -1,0 +1,94 @@
+#include "app/App.h"
+
+#include <gtest/gtest.h>
+
+#include "app/AboutPanel.h"
+#include "app/MenuBar1.h"
+#include "common/Globals.h"
+#include "platform/gui/ModalScript.h"
+#include "tests/support/gui/GuiTest.h"
+#include "tests/support/gui/UserActions.h"
+
+namespace {
+
+class AppTest : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        Globals::ReleaseModuleState();
+        Globals::gBeep = false;
+        app = MakeApplication<App>();
+        app->SetMenuBar(MenuBar1::Instance());
+    }
+    void TearDown() override {
+        app.reset();
+        Globals::ReleaseModuleState();
+        GuiTest::TearDown();
+    }
+
+    std::unique_ptr<App> app;
+};
+
+TEST_F(AppTest, InitAppFillsTheCatalogueInTableOrderAndSwitchesTheBeepOn) {
+    app->InitApp();
+    using namespace Globals;
+    EXPECT_TRUE(gBeep);
+    ASSERT_EQ(gAppName.size(), 12u);
+    ASSERT_EQ(gAppTypeCre.size(), 12u);
+    ASSERT_EQ(gDocTypeCre.size(), 4u);
+    EXPECT_EQ(gAppName[0].ToUTF8(), "Solvane");
+    EXPECT_EQ(gAppTypeCre[0].ToUTF8(), "APPLqWt1");
+    EXPECT_EQ(gAppName[3].ToUTF8(), "Tessaro");
+    EXPECT_EQ(gAppTypeCre[3].ToUTF8(), "APPLqWt4");
+    EXPECT_EQ(gAppName[9].ToUTF8(), "Brisko");
+    EXPECT_EQ(gAppTypeCre[9].ToUTF8(), "APPLqWtm");
+    EXPECT_EQ(gAppTypeCre[11].ToUTF8(), "APPLqWtr");
+    EXPECT_EQ(gDocTypeCre[0].ToUTF8(), "Tbx3qWt1");
+    EXPECT_EQ(gDocTypeCre[3].ToUTF8(), "TkmoqWt5");
+    for (const String& code : gAppTypeCre) EXPECT_FALSE(code == "APPLqWts");
+}
+
+TEST_F(AppTest, TheMenusHoldTheItemsInOrder) {
+    auto bar = MenuBar1::Instance();
+    ASSERT_EQ(bar->Count(), 2);
+    auto file = bar->Child("FileMenu");
+    auto edit = bar->Child("EditMenu");
+    ASSERT_TRUE(file && edit);
+    EXPECT_EQ(file->Item(0)->Name(), "FileQuit");
+    EXPECT_EQ(ShortcutText(*file->Item(0)), "Ctrl+Q");
+
+    std::vector<std::string> names;
+    for (int i = 0; i < edit->Count(); ++i) names.push_back(edit->Item(i)->Name());
+    EXPECT_EQ(names, (std::vector<std::string>{"EditUndo", "UntitledMenu1", "EditCut", "EditCopy",
+                                               "EditPaste", "EditClear", "UntitledMenu0",
+                                               "EditSelectAll", "AppleAbout"}));
+    EXPECT_EQ(edit->Child("AppleAbout")->Text().ToUTF8(), "About DRAVO Migration Assistant…");
+}
+
+TEST_F(AppTest, TheAboutItemIsEnabledWhenTheMenusAreShown) {
+    auto about = MenuBar1::Instance()->FindItem("AppleAbout");
+    about->SetEnabled(false);
+    OpenMenu(*MenuBar1::Instance()->Child("EditMenu"));
+    EXPECT_TRUE(about->Enabled());
+}
+
+TEST_F(AppTest, AboutShowsTheVersionAndReturnsTrueOnceClickedAway) {
+    std::string versionWhileShown;
+    std::string titleWhileShown;
+    ModalScript::Push([&](Modal& modal) {
+        ASSERT_EQ(modal.kind, ModalKind::Window);
+        auto* panel = dynamic_cast<AboutPanel*>(modal.window);
+        ASSERT_NE(panel, nullptr);
+        versionWhileShown = panel->StaticText1->Text().ToUTF8();
+        titleWhileShown = panel->StaticText3->Text().ToUTF8();
+        ClickInWindow(*panel, 5, 5);
+    });
+    app->AddMenuHandler("AppleAbout", [this] { return app->_AppleAbout_Action(); });
+    EXPECT_TRUE(app->HandleMenuCommand("AppleAbout"));
+    EXPECT_EQ(versionWhileShown, "Ver. 1.0b2");
+    EXPECT_EQ(titleWhileShown, "DRAVO 移行アシスタント");
+    for (const auto& window : Window::OpenWindows())
+        EXPECT_EQ(dynamic_cast<AboutPanel*>(window.get()), nullptr) << "the panel was not closed";
+}
+
+}  // namespace

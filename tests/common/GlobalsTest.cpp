@@ -1,0 +1,244 @@
+#include "common/Globals.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/gui/ModalScript.h"
+#include "platform/threads/Cooperative.h"
+#include "platform/threads/Thread.h"
+#include "tests/support/FakeMacDisk.h"
+#include "tests/support/gui/GuiTest.h"
+
+using namespace Globals;
+
+namespace {
+
+struct NameSplit {
+    const char* name;
+    const char* body;
+    const char* extn;
+};
+
+class NameSplitTest : public ::testing::TestWithParam<NameSplit> {};
+
+TEST_P(NameSplitTest, SplitsAtTheLastDot) {
+    const NameSplit& row = GetParam();
+    String body;
+    String extn;
+    gExtractBodyAndExtn(row.name, body, extn);
+    EXPECT_EQ(body.ToUTF8(), row.body);
+    EXPECT_EQ(extn.ToUTF8(), row.extn);
+    EXPECT_EQ(gExtractExtn(row.name).ToUTF8(), row.extn);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, NameSplitTest,
+                         ::testing::Values(NameSplit{"a.b.c", "a.b", "c"},
+                                           NameSplit{"temp", "temp", ""},
+                                           NameSplit{"x.", "x", ""},
+                                           NameSplit{".hidden", "", "hidden"},
+                                           NameSplit{"MyApp.app", "MyApp", "app"},
+                                           NameSplit{"ソフト.書類.app", "ソフト.書類", "app"}));
+
+TEST(NameSplit, ExtendsTheBodyThatTheCallerPassedIn) {
+    String body = "pre-";
+    String extn = "kept";
+    gExtractBodyAndExtn("plain", body, extn);
+    EXPECT_EQ(body.ToUTF8(), "plain");
+    EXPECT_EQ(extn.ToUTF8(), "kept");
+
+    body = "pre-";
+    gExtractBodyAndExtn("a.b", body, extn);
+    EXPECT_EQ(body.ToUTF8(), "pre-a");
+    EXPECT_EQ(extn.ToUTF8(), "b");
+}
+
+TEST(TypeAndCreator, PackagesAnswerFromPkgInfoWhateverTheCaseOfContents) {
+    FakeMacDisk disk;
+    FolderItem upper = disk.AppBundle("Apps/Tessaro.app", "APPLqWt4", "Contents");
+    FolderItem lower = disk.AppBundle("Apps/Kelmo.app", "APPLqWt5", "contents");
+    FolderItem empty = disk.Folder("Apps/Empty.app");
+
+    EXPECT_TRUE(gAppPackage(upper));
+    EXPECT_EQ(gGetTypeCre(upper).ToUTF8(), "APPLqWt4");
+    EXPECT_EQ(gGetTypeCre(lower).ToUTF8(), "APPLqWt5");
+    EXPECT_TRUE(gAppPackage(empty));
+    EXPECT_EQ(gGetTypeCre(empty).ToUTF8(), "");
+}
+
+TEST(TypeAndCreator, FilesAnswerFromFinderInformationInEitherStorage) {
+    FakeMacDisk disk;
+    FolderItem inAttribute =
+        disk.TypedFile("Docs/a", "Tbx3", "qWt1", Storage::ExtendedAttribute);
+    FolderItem companion = disk.TypedFile("Docs/c", "Tpxl", "qWt4", Storage::AppleDouble);
+    FolderItem plain = disk.File("Docs/plain", "text");
+
+    EXPECT_EQ(gGetTypeCre(inAttribute).ToUTF8(), "Tbx3qWt1");
+    EXPECT_EQ(gGetTypeCre(companion).ToUTF8(), "TpxlqWt4");
+    EXPECT_EQ(gGetTypeCre(plain).ToUTF8(), "");
+    EXPECT_EQ(gGetTypeCre(disk.Folder("Docs")).ToUTF8(), "foldMACS");
+}
+
+TEST(TypeAndCreator, AFileNamedLikeAPackageIsNoPackage) {
+    FakeMacDisk disk;
+    FolderItem file = disk.TypedFile("Tool.app", "APPL", "qWt1");
+    EXPECT_FALSE(gAppPackage(file));
+    EXPECT_EQ(gGetTypeCre(file).ToUTF8(), "APPLqWt1");
+}
+
+String Bytes(std::initializer_list<unsigned char> bytes) {
+    return String::FromBytes(std::string(bytes.begin(), bytes.end()));
+}
+
+TEST(AliasFullPath, TakesThePathAfterTheFirstTagTwoHeader) {
+    EXPECT_EQ(gAbsPath_ex(Bytes({0x41, 0x00, 0x02, 0x00, 0x03, 0x61, 0x3A, 0x62, 0x42})).Bytes(),
+              "a:b");
+    // A length byte of 0 goes on scanning to the next header.
+    EXPECT_EQ(gAbsPath_ex(Bytes({0x00, 0x02, 0x00, 0x00, 0x00, 0x02, 0x00, 0x01, 0x7A})).Bytes(),
+              "z");
+    // A length past the end gives the bytes that are there.
+    EXPECT_EQ(gAbsPath_ex(Bytes({0x00, 0x02, 0x00, 0x05, 0x61, 0x62})).Bytes(), "ab");
+}
+
+TEST(AliasFullPath, GivesTheTextBackWithoutAHeader) {
+    EXPECT_EQ(gAbsPath_ex("Macintosh HD:Users:").Bytes(), "Macintosh HD:Users:");
+    EXPECT_EQ(gAbsPath_ex(Bytes({0x00, 0x02, 0x00})).Bytes(), std::string("\0\x02\0", 3));
+    EXPECT_EQ(gAbsPath_ex("").Bytes(), "");
+}
+
+TEST(DeleteFolder, RemovesANestedTreeAndEmptiesTheWorkList) {
+    FakeMacDisk disk;
+    disk.File("victim/file", "x");
+    disk.Folder("victim/empty");
+    disk.File("victim/sub/inner", "y");
+    disk.TypedFile("victim/sub/typed", "TEXT", "qWt1", Storage::AppleDouble);
+
+    gDeleteFolder(disk.Item("victim"));
+    EXPECT_FALSE(disk.Item("victim").Exists());
+    EXPECT_TRUE(gDlist.empty());
+}
+
+TEST(DeleteFolder, DeletesALinkButNeverWhatItPointsTo) {
+    FakeMacDisk disk;
+    disk.File("outside/keep", "precious");
+    disk.File("victim/file", "x");
+    disk.SymbolicLink("victim/link", disk.Path("outside"));
+
+    gDeleteFolder(disk.Item("victim"));
+    EXPECT_FALSE(disk.Item("victim").Exists());
+    EXPECT_TRUE(disk.Item("outside/keep").Exists());
+}
+
+TEST(DeleteFolder, GoesOnPastAnEntryThatCannotBeDeleted) {
+    if (geteuid() == 0) GTEST_SKIP() << "root deletes everything";
+    FakeMacDisk disk;
+    disk.File("victim/locked/file", "x");
+    disk.File("victim/free", "y");
+    chmod(disk.Path("victim/locked").c_str(), 0500);
+
+    gDeleteFolder(disk.Item("victim"));
+    EXPECT_TRUE(disk.Item("victim/locked/file").Exists());
+    EXPECT_FALSE(disk.Item("victim/free").Exists());
+    EXPECT_TRUE(gDlist.empty());
+    chmod(disk.Path("victim/locked").c_str(), 0700);
+}
+
+class Counter : public Thread {
+public:
+    explicit Counter(std::shared_ptr<int> count) : count_(std::move(count)) {}
+
+protected:
+    void Event_Run() override {
+        while (*count_ >= 0) {
+            ++*count_;
+            coop::YieldToNextThread();
+        }
+    }
+
+private:
+    std::shared_ptr<int> count_;
+};
+
+class Waiter : public Thread {
+public:
+    explicit Waiter(std::shared_ptr<double> elapsed) : elapsed_(std::move(elapsed)) {}
+
+protected:
+    void Event_Run() override {
+        const double start = coop::Microseconds();
+        gWait(100);
+        *elapsed_ = (coop::Microseconds() - start) / 1000;
+    }
+
+private:
+    std::shared_ptr<double> elapsed_;
+};
+
+class GlobalsGuiTest : public GuiTest {};
+
+TEST_F(GlobalsGuiTest, WaitReturnsAfterTheTimeWhileOtherThreadsRun) {
+    auto count = std::make_shared<int>(0);
+    auto elapsed = std::make_shared<double>(-1);
+    std::make_shared<Counter>(count)->Run();
+    std::make_shared<Waiter>(elapsed)->Run();
+
+    ASSERT_TRUE(RunEventLoopUntil([&] { return *elapsed >= 0; }, 5000));
+    EXPECT_GE(*elapsed, 100.0);
+    EXPECT_LT(*elapsed, 1000.0);
+    EXPECT_GT(*count, 10) << "the other thread stood still during the wait";
+    *count = -100;
+    RunEventLoopUntil([] { return false; }, 20);
+}
+
+struct CautionCase {
+    int buttons;
+    Modal::Answer press;
+    int result;
+};
+
+class CautionTest : public GuiTest, public ::testing::WithParamInterface<CautionCase> {};
+
+TEST_P(CautionTest, ReturnsTheButtonPressed) {
+    const CautionCase& row = GetParam();
+    ModalScript::Push([&](Modal& modal) {
+        EXPECT_EQ(modal.kind, ModalKind::MessageDialog);
+        EXPECT_EQ(modal.icon, 1);
+        EXPECT_EQ(modal.message, "本文");
+        EXPECT_EQ(modal.explanation, "説明");
+        EXPECT_EQ(modal.actionButton.caption, "終了しない");
+        EXPECT_EQ(modal.cancelButton.visible, row.buttons > 1);
+        EXPECT_EQ(modal.alternateButton.visible, row.buttons > 2);
+        switch (row.press) {
+        case Modal::Answer::ActionButton: modal.PressActionButton(); break;
+        case Modal::Answer::CancelButton: modal.PressCancelButton(); break;
+        case Modal::Answer::AlternateButton: modal.PressAlternateButton(); break;
+        default: modal.CloseWithoutButton(); break;
+        }
+    });
+    EXPECT_EQ(gCautionDlg(nullptr, false, row.buttons, "別", "強制終了", "終了しない", "本文", "説明"),
+              row.result);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, CautionTest,
+    ::testing::Values(CautionCase{1, Modal::Answer::ActionButton, 2},
+                      CautionCase{2, Modal::Answer::ActionButton, 2},
+                      CautionCase{2, Modal::Answer::CancelButton, 1},
+                      CautionCase{3, Modal::Answer::AlternateButton, 0},
+                      CautionCase{3, Modal::Answer::Closed, 1}));
+
+TEST_F(GlobalsGuiTest, OneButtonCautionShowsOK) {
+    ModalScript::Push([](Modal& modal) {
+        EXPECT_EQ(modal.actionButton.caption, "OK");
+        EXPECT_FALSE(modal.cancelButton.visible);
+        EXPECT_EQ(modal.message, "失敗しました。");
+        modal.PressActionButton();
+    });
+    gCautionDlg1(nullptr, false, "失敗しました。", "");
+}
+
+}  // namespace
