@@ -38,10 +38,14 @@ void PrintAndQuit(std::exception_ptr error) {
         std::exit(1);
 }
 
-}  // namespace
+} // namespace
 
 bool InThread() {
-    return Scheduler::Instance().Current() != nullptr;
+    return CurrentThreadKey() != nullptr;
+}
+
+const void* CurrentThreadKey() {
+    return Scheduler::Instance().Current();
 }
 
 void YieldToNextThread() {
@@ -80,4 +84,4 @@ void Guard(const std::function<void()>& handler) {
     }
 }
 
-}  // namespace coop
+} // namespace coop

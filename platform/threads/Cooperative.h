@@ -12,6 +12,10 @@ namespace coop {
 // True while running on a cooperative thread's own stack.
 bool InThread();
 
+// Identifies the cooperative thread running now, for state kept per thread;
+// null on the event loop's own stack.
+const void* CurrentThreadKey();
+
 // On a cooperative thread: return to the scheduler, resume later.
 // On the event loop's stack: run one scheduler pass and return.
 void YieldToNextThread();
@@ -36,4 +40,4 @@ void ReportUnhandledException(std::exception_ptr error);
 // Runs an event handler; what escapes it is reported instead of reaching Qt.
 void Guard(const std::function<void()>& handler);
 
-}  // namespace coop
+} // namespace coop

@@ -28,7 +28,7 @@ bool YieldUntil(detail::Fiber& fiber, const std::function<bool()>& done, int tim
     return true;
 }
 
-}  // namespace
+} // namespace
 
 bool RunEventLoopUntil(const std::function<bool()>& done, int timeoutMs) {
     if (detail::Fiber* fiber = detail::Scheduler::Instance().Current())
@@ -61,4 +61,4 @@ bool RunEventLoopUntil(const std::function<bool()>& done, int timeoutMs) {
     return done();
 }
 
-}  // namespace coop
+} // namespace coop

@@ -13,4 +13,4 @@ namespace coop {
 // thread it yields instead, as a thread never runs an event loop of its own.
 bool RunEventLoopUntil(const std::function<bool()>& done, int timeoutMs);
 
-}  // namespace coop
+} // namespace coop

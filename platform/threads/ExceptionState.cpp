@@ -15,7 +15,7 @@ EhGlobals& Globals() {
     return *reinterpret_cast<EhGlobals*>(abi::__cxa_get_globals());
 }
 
-}  // namespace
+} // namespace
 
 ExceptionState ExceptionState::Current() {
     ExceptionState state;
@@ -29,4 +29,4 @@ void ExceptionState::Install() const {
     Globals().uncaughtExceptions = uncaughtExceptions_;
 }
 
-}  // namespace coop::detail
+} // namespace coop::detail

@@ -19,4 +19,4 @@ private:
     unsigned int uncaughtExceptions_ = 0;
 };
 
-}  // namespace coop::detail
+} // namespace coop::detail

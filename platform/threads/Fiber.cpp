@@ -11,7 +11,7 @@ namespace {
 // As deep as the GUI thread's own stack; pages are only committed when used.
 constexpr std::size_t kStackBytes = 8 * 1024 * 1024;
 
-}  // namespace
+} // namespace
 
 Fiber::Fiber(std::function<void()> body)
     : body_(std::move(body)),
@@ -43,4 +43,4 @@ void Fiber::Suspend(bool waiting) {
     resumer_ = std::move(resumer_).resume();
 }
 
-}  // namespace coop::detail
+} // namespace coop::detail

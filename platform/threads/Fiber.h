@@ -36,12 +36,12 @@ private:
     boost::context::fiber Start(boost::context::fiber&& resumer);
 
     std::function<void()> body_;
-    boost::context::fiber suspended_;  // the fiber itself while it is not running
-    boost::context::fiber resumer_;    // the scheduler while the fiber runs
-    ExceptionState exceptionState_;    // the fiber's own while it is not running
+    boost::context::fiber suspended_; // the fiber itself while it is not running
+    boost::context::fiber resumer_;   // the scheduler while the fiber runs
+    ExceptionState exceptionState_;   // the fiber's own while it is not running
     std::exception_ptr error_;
     bool finished_ = false;
     bool waiting_ = false;
 };
 
-}  // namespace coop::detail
+} // namespace coop::detail

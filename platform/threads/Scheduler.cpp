@@ -17,7 +17,7 @@ constexpr std::chrono::microseconds kSlice{5000};
 // How often conditions are checked again when every thread is only waiting.
 constexpr int kIdlePollMs = 5;
 
-}  // namespace
+} // namespace
 
 Scheduler& Scheduler::Instance() {
     // Never destroyed: threads suspended at exit are abandoned, not unwound.
@@ -113,4 +113,4 @@ void Scheduler::AbandonAll() {
     fibers_.clear();
 }
 
-}  // namespace coop::detail
+} // namespace coop::detail

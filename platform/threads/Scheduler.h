@@ -61,4 +61,4 @@ private:
     QPointer<QTimer> timer_;
 };
 
-}  // namespace coop::detail
+} // namespace coop::detail

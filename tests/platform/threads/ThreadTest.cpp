@@ -33,16 +33,21 @@ TEST(Thread, LivesWithoutReferenceUntilItsRunEnds) {
 }
 
 TEST(Thread, RunsOnItsOwnStackOnlyAfterRunReturns) {
-    bool ran = false;
-    bool inThread = false;
-    StartThread([&] {
-        ran = true;
-        inThread = InThread();
-    });
-    EXPECT_FALSE(ran);
+    int ran = 0;
+    const void* keys[2] = {nullptr, nullptr};
+    for (const void*& key : keys) {
+        StartThread([&] {
+            EXPECT_TRUE(InThread());
+            key = CurrentThreadKey();
+            ++ran;
+        });
+    }
+    EXPECT_EQ(ran, 0);
     EXPECT_FALSE(InThread());
-    ASSERT_TRUE(RunEventLoopUntil([&] { return ran; }, kTimeLimitMs));
-    EXPECT_TRUE(inThread);
+    EXPECT_EQ(CurrentThreadKey(), nullptr);
+    ASSERT_TRUE(RunEventLoopUntil([&] { return ran == 2; }, kTimeLimitMs));
+    EXPECT_NE(keys[0], nullptr);
+    EXPECT_NE(keys[0], keys[1]);
 }
 
 TEST(Thread, RunsOnce) {

@@ -55,7 +55,7 @@ struct Throwing {
 
 class ThreadThrowing : public UnhandledException, public testing::WithParamInterface<Throwing> {};
 
-}  // namespace
+} // namespace
 
 TEST_P(ThreadThrowing, IsReportedOnEventLoopAfterThreadEnded) {
     const Throwing& throwing = GetParam();
@@ -83,12 +83,11 @@ TEST_P(ThreadThrowing, IsReportedOnEventLoopAfterThreadEnded) {
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, ThreadThrowing,
-    testing::Values(
-        Throwing{"NilObjectAtOnce", false, [] { throw NilObjectException(); },
-                 "NilObjectException"},
-        Throwing{"RuntimeErrorAfterYield", true, [] { throw std::runtime_error("disk gone"); },
-                 "disk gone"},
-        Throwing{"NonStandardAfterYield", true, [] { throw 42; }, "int 42"}),
+    testing::Values(Throwing{"NilObjectAtOnce", false, [] { throw NilObjectException(); },
+                             "NilObjectException"},
+                    Throwing{"RuntimeErrorAfterYield", true,
+                             [] { throw std::runtime_error("disk gone"); }, "disk gone"},
+                    Throwing{"NonStandardAfterYield", true, [] { throw 42; }, "int 42"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(UnhandledException, OneThreadFailingLeavesOthersRunning) {

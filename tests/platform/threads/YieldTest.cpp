@@ -8,36 +8,55 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 
 using namespace coop;
 
 namespace {
 
 // The longest stretch between two firings of a 10 ms timer: how long the
-// event loop went without a turn.
+// event loop went without a turn, in wall time and in processor time. The
+// processor time is what our code spent; a loaded machine adds wall time.
 class EventLoopWatch {
 public:
     EventLoopWatch() {
         QObject::connect(&timer_, &QTimer::timeout, [this] {
-            const double now = Microseconds();
-            longestGapUs_ = std::max(longestGapUs_, now - last_);
-            last_ = now;
+            wall_.Next(Microseconds());
+            processor_.Next(ProcessorMicroseconds());
             ++firings_;
         });
-        last_ = Microseconds();
+        wall_.Next(Microseconds());
+        processor_.Next(ProcessorMicroseconds());
         timer_.start(10);
     }
-    double LongestGapMs() const { return std::max(longestGapUs_, Microseconds() - last_) / 1000; }
+    double LongestGapMs() const { return wall_.LongestUs(Microseconds()) / 1000; }
+    double LongestProcessorGapMs() const {
+        return processor_.LongestUs(ProcessorMicroseconds()) / 1000;
+    }
     int Firings() const { return firings_; }
 
 private:
+    struct Gap {
+        double last = -1;
+        double longest = 0;
+        void Next(double now) {
+            if (last >= 0)
+                longest = std::max(longest, now - last);
+            last = now;
+        }
+        double LongestUs(double now) const { return std::max(longest, now - last); }
+    };
+    static double ProcessorMicroseconds() {
+        return 1e6 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+    }
+
     QTimer timer_;
-    double last_ = 0;
-    double longestGapUs_ = 0;
+    Gap wall_;
+    Gap processor_;
     int firings_ = 0;
 };
 
-}  // namespace
+} // namespace
 
 TEST(Yield, OnEventLoopStackRunsExactlyOnePass) {
     SteppingThread a, b;
@@ -86,11 +105,12 @@ TEST(Yield, MillionYieldsAreCheapAndKeepTheEventLoopTurning) {
     ASSERT_TRUE(RunEventLoopUntil([&] { return elapsedUs >= 0; }, kTimeLimitMs));
     std::printf("[ measured ] %d yields of one thread: %.1f ms, %.1f ns a yield "
                 "(round trip fiber -> scheduler -> fiber, event loop turns included); "
-                "longest event-loop gap %.1f ms, 10 ms timer fired %d times\n",
+                "longest event-loop gap %.1f ms (%.1f ms of processor time), "
+                "10 ms timer fired %d times\n",
                 kYields, elapsedUs / 1000, elapsedUs * 1000 / kYields, watch.LongestGapMs(),
-                watch.Firings());
+                watch.LongestProcessorGapMs(), watch.Firings());
     EXPECT_LT(elapsedUs, 2'000'000.0);
-    EXPECT_LT(watch.LongestGapMs(), 50.0);
+    EXPECT_LT(watch.LongestProcessorGapMs(), 50.0);
     if (elapsedUs > 30'000) {
         EXPECT_GE(watch.Firings(), 1);
     }

@@ -11,8 +11,9 @@
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    const bool widgets = std::any_of(argv + 1, argv + argc,
-                                     [](const char* arg) { return std::string_view(arg) == "--widgets"; });
+    const bool widgets = std::any_of(argv + 1, argv + argc, [](const char* arg) {
+        return std::string_view(arg) == "--widgets";
+    });
     std::unique_ptr<QCoreApplication> app;
     if (widgets)
         app = std::make_unique<QApplication>(argc, argv);
