@@ -4,6 +4,7 @@
 #include "platform/threads/Scheduler.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
 #include <chrono>
 #include <cstdlib>
@@ -32,7 +33,8 @@ std::string Describe(std::exception_ptr error) {
 
 void PrintAndQuit(std::exception_ptr error) {
     std::cerr << "Unhandled exception: " << Describe(error) << std::endl;
-    if (QCoreApplication::instance())
+    // Outside any event loop there is nothing that QCoreApplication::exit could end.
+    if (QCoreApplication::instance() && QThread::currentThread()->loopLevel() > 0)
         QCoreApplication::exit(1);
     else
         std::exit(1);

@@ -152,6 +152,8 @@ TEST(UnhandledExceptionDefault, PrintsAndQuitsWithExitCodeOne) {
             std::exit(QCoreApplication::exec());
         },
         testing::ExitedWithCode(1), "Unhandled exception: lost volume");
+    EXPECT_EXIT(ReportUnhandledException(std::make_exception_ptr(NilObjectException())),
+                testing::ExitedWithCode(1), "Unhandled exception: NilObjectException");
 }
 
 TEST(ApplicationEnd, ThreadsStillSuspendedDoNotCrashTheExit) {
