@@ -36,7 +36,7 @@ void AlertAndEnd(std::exception_ptr error) {
     EndApplication();
 }
 
-}  // namespace
+} // namespace
 
 Application::Application() {
     EnsureQtApplication();
@@ -56,7 +56,8 @@ Application* TheApplication() {
 
 int Application::Run() {
     running_ = true;
-    QTimer::singleShot(0, QApplication::instance(), [this] { coop::Guard([this] { Event_Open(); }); });
+    QTimer::singleShot(0, QApplication::instance(),
+                       [this] { coop::Guard([this] { Event_Open(); }); });
     const int exitCode = QApplication::exec();
     running_ = false;
     Window::CloseAll();

@@ -49,7 +49,7 @@ public:
     void SetParent(PagePanel& panel, int panelIndex);
     void SetParent(GroupBox& box);
     Control* Parent() const { return parent_; }
-    int PanelIndex() const { return panelIndex_; }  // -1 outside a page panel
+    int PanelIndex() const { return panelIndex_; } // -1 outside a page panel
 
     // What the user sees: Visible, the container seen, the page current.
     bool Shown() const;

@@ -15,7 +15,7 @@ std::string Demangled(const char* mangled) {
     return status == 0 && readable ? readable.get() : mangled;
 }
 
-}  // namespace
+} // namespace
 
 std::string ExceptionClassName(std::exception_ptr error) {
     try {

@@ -31,5 +31,6 @@ FolderItem ChooseItem(ModalKind kind, const String& title, const FolderItem& ini
     if (dialog.result() != QDialog::Accepted || chosen.isEmpty())
         return FolderItem();
     const QByteArray path = QFile::encodeName(chosen.front());
-    return FolderItem::AtPosixPath(std::string(path.constData(), static_cast<std::size_t>(path.size())));
+    return FolderItem::AtPosixPath(
+        std::string(path.constData(), static_cast<std::size_t>(path.size())));
 }

@@ -12,6 +12,8 @@ void MenuBar::ShowIn(QMenuBar* bar) {
         menu.EnsureMenu();
         bar->addAction(menu.Action());
     }
+    if (std::find(shownIn_.begin(), shownIn_.end(), bar) != shownIn_.end())
+        return;
     shownIn_.push_back(bar);
     // A window's bar goes with the window; forget it then.
     QObject::connect(bar, &QObject::destroyed, Action(), [this, bar] {

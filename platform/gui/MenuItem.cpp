@@ -11,7 +11,8 @@
 MenuItem::MenuItem() : action_(new QAction()) {
     // Only the item classes that ask for it go to the macOS application menu.
     action_->setMenuRole(QAction::NoRole);
-    QObject::connect(action_, &QAction::triggered, action_, [this] { coop::Guard([this] { Choose(); }); });
+    QObject::connect(action_, &QAction::triggered, action_,
+                     [this] { coop::Guard([this] { Choose(); }); });
 }
 
 MenuItem::~MenuItem() {

@@ -39,7 +39,7 @@ public:
 
     void Append(std::shared_ptr<MenuItem> item);
     int Count() const { return static_cast<int>(children_.size()); }
-    std::shared_ptr<MenuItem> Item(int index) const;  // 0-based
+    std::shared_ptr<MenuItem> Item(int index) const; // 0-based
     // The direct child of that name, or nullptr.
     std::shared_ptr<MenuItem> Child(const std::string& name) const;
     // The item of that name anywhere below this one, or nullptr.

@@ -16,14 +16,18 @@ ModalButton Describe(const MessageDialogButton& button) {
 
 QMessageBox::Icon QtIcon(int icon) {
     switch (icon) {
-        case MessageDialog::kCautionIcon: return QMessageBox::Warning;
-        case MessageDialog::kStopIcon: return QMessageBox::Critical;
-        case MessageDialog::kQuestionIcon: return QMessageBox::Question;
-        default: return QMessageBox::Information;
+    case MessageDialog::kCautionIcon:
+        return QMessageBox::Warning;
+    case MessageDialog::kStopIcon:
+        return QMessageBox::Critical;
+    case MessageDialog::kQuestionIcon:
+        return QMessageBox::Question;
+    default:
+        return QMessageBox::Information;
     }
 }
 
-}  // namespace
+} // namespace
 
 MessageDialog::MessageDialog() = default;
 
@@ -45,10 +49,14 @@ MessageDialogButton* MessageDialog::Show(Window* parent) {
     modal.alternateButton = Describe(alternate_);
     if (ModalScript::Answer(modal)) {
         switch (modal.answer()) {
-            case Modal::Answer::ActionButton: return &action_;
-            case Modal::Answer::CancelButton: return &cancel_;
-            case Modal::Answer::AlternateButton: return &alternate_;
-            default: return nullptr;
+        case Modal::Answer::ActionButton:
+            return &action_;
+        case Modal::Answer::CancelButton:
+            return &cancel_;
+        case Modal::Answer::AlternateButton:
+            return &alternate_;
+        default:
+            return nullptr;
         }
     }
 

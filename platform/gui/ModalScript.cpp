@@ -20,11 +20,16 @@ ScriptState& State() {
 
 const char* KindName(ModalKind kind) {
     switch (kind) {
-        case ModalKind::MessageDialog: return "message dialog";
-        case ModalKind::MsgBox: return "message box";
-        case ModalKind::SelectFolder: return "folder chooser";
-        case ModalKind::OpenFile: return "file chooser";
-        case ModalKind::Window: return "modal window";
+    case ModalKind::MessageDialog:
+        return "message dialog";
+    case ModalKind::MsgBox:
+        return "message box";
+    case ModalKind::SelectFolder:
+        return "folder chooser";
+    case ModalKind::OpenFile:
+        return "file chooser";
+    case ModalKind::Window:
+        return "modal window";
     }
     return "modal";
 }
@@ -45,7 +50,7 @@ bool Answered(const Modal& modal) {
     return modal.answer() != Modal::Answer::None;
 }
 
-}  // namespace
+} // namespace
 
 void Modal::PressActionButton() {
     Press(actionButton, Answer::ActionButton);

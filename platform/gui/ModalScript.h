@@ -50,7 +50,7 @@ public:
     void PressActionButton();
     void PressCancelButton();
     void PressAlternateButton();
-    void CloseWithoutButton();  // the close box or Escape
+    void CloseWithoutButton(); // the close box or Escape
     void Choose(const FolderItem& item);
     void CancelChooser();
 

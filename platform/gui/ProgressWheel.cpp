@@ -51,7 +51,7 @@ private:
     int step_ = 0;
 };
 
-}  // namespace
+} // namespace
 
 ProgressWheel::ProgressWheel(Window& window, std::string name) : Control(window, std::move(name)) {
     Attach(new Wheel(ContentWidget()));

@@ -10,7 +10,8 @@
 namespace {
 
 // Exclusion is by logical container, not by Qt parent, so Qt's own is off;
-// a click on a selected button leaves it selected.
+// a click on a selected button leaves it selected. As in the framework, the
+// whole rectangle of the control takes the click, not only its caption.
 class RadioWidget : public QRadioButton {
 public:
     RadioWidget(QWidget* parent, std::function<void()> select)
@@ -19,6 +20,8 @@ public:
     }
 
 protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
     void nextCheckState() override {
         if (!isChecked())
             select_();
@@ -28,7 +31,7 @@ private:
     std::function<void()> select_;
 };
 
-}  // namespace
+} // namespace
 
 RadioButton::RadioButton(Window& window, std::string name)
     : Control(window, std::move(name)),

@@ -32,7 +32,7 @@ void ReleaseLater(std::shared_ptr<Window> window) {
     QTimer::singleShot(0, QApplication::instance(), [window = std::move(window)] {});
 }
 
-}  // namespace
+} // namespace
 
 Window::Window() {
     if (!QApplication::instance())
@@ -65,11 +65,17 @@ std::shared_ptr<Window> Window::FindOpen(std::type_index type) {
 
 void Window::Open() {
     OpenList().insert(OpenList().begin(), shared_from_this());
-    Layout();
-    ApplyFlags();
-    ApplySize();
-    CreateControls();
-    AddMenuHandlers();
+    try {
+        Layout();
+        ApplyFlags();
+        ApplySize();
+        CreateControls();
+        AddMenuHandlers();
+    } catch (...) {
+        // A window that could not be built is not left open.
+        Close();
+        throw;
+    }
     opened_ = true;
     coop::Guard([this] { Event_Open(); });
     if (visibleOnCreation_ && !closed_)
@@ -230,8 +236,8 @@ void Window::RefreshVisibility() {
 }
 
 void Window::ApplyFlags() {
-    const bool dialogFrame = frame_ == kMovableModalFrame || frame_ == kModalDialogFrame ||
-                             frame_ == kSheetFrame;
+    const bool dialogFrame =
+        frame_ == kMovableModalFrame || frame_ == kModalDialogFrame || frame_ == kSheetFrame;
     Qt::WindowFlags flags = dialogFrame ? Qt::Dialog : Qt::Window;
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (closeBox_)

@@ -41,17 +41,16 @@ public:
     static constexpr int kModalDialogFrame = 2;
     static constexpr int kSheetFrame = 8;
 
-    template <class W, class... Args>
-    static std::shared_ptr<W> New(Args&&... args) {
+    template <class W, class... Args> static std::shared_ptr<W> New(Args&&... args) {
         std::shared_ptr<W> window(new W(std::forward<Args>(args)...));
         window->Open();
         return window;
     }
 
     // The open window of exactly class W, or a new one when there is none.
-    template <class W>
-    static std::shared_ptr<W> SingleInstance() {
-        if (auto live = FindOpen(typeid(W))) return std::static_pointer_cast<W>(live);
+    template <class W> static std::shared_ptr<W> SingleInstance() {
+        if (auto live = FindOpen(typeid(W)))
+            return std::static_pointer_cast<W>(live);
         return New<W>();
     }
 
@@ -96,8 +95,7 @@ public:
     // Raises Event_CancelClose inside the exception guard (an exception keeps the window).
     bool CancelClose(bool appQuitting);
 
-    template <class C>
-    C* Add(std::string name, int left, int top, int width, int height) {
+    template <class C> C* Add(std::string name, int left, int top, int width, int height) {
         std::unique_ptr<C> control(new C(*this, std::move(name)));
         C* added = control.get();
         added->SetGeometry(left, top, width, height);

@@ -1,0 +1,185 @@
+#include "platform/gui/ModalScript.h"
+#include "tests/platform/gui/TestWindows.h"
+#include "tests/support/gui/GuiTest.h"
+#include "tests/support/gui/UserActions.h"
+
+#include <gmock/gmock.h>
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+using WindowTest = GuiTest;
+
+TEST_F(WindowTest, ConstructionRunsTheSubclassStepsThenOpenThenShows) {
+    auto window = Window::New<PagedWindow>();
+
+    EXPECT_THAT(window->log,
+                ElementsAre("Layout", "CreateControls", "AddMenuHandlers", "Open with controls"));
+    EXPECT_TRUE(window->Visible());
+    EXPECT_EQ(window->Title(), String("ページ"));
+}
+
+class HiddenOnCreation : public Window {
+protected:
+    void Layout() override { SetVisible(false); }
+};
+
+TEST_F(WindowTest, AWindowNotVisibleOnCreationStaysHiddenUntilShown) {
+    auto window = Window::New<HiddenOnCreation>();
+    EXPECT_FALSE(window->Visible());
+    window->Show();
+    EXPECT_TRUE(window->Visible());
+}
+
+TEST_F(WindowTest, ControlsAreFoundByName) {
+    auto window = Window::New<PagedWindow>();
+    EXPECT_EQ(window->FindControl("CopyKeep"), window->CopyKeep);
+    EXPECT_EQ(window->FindControl("NoSuchControl"), nullptr);
+}
+
+TEST_F(WindowTest, TheAccessorGivesTheLiveInstanceAndANewOneAfterClose) {
+    auto first = PagedWindow::Instance();
+    EXPECT_EQ(PagedWindow::Instance(), first);
+
+    first->Close();
+    auto second = PagedWindow::Instance();
+
+    EXPECT_NE(second, first);
+    EXPECT_TRUE(first->IsClosed());
+    EXPECT_FALSE(first->Visible());
+    EXPECT_EQ(first->FindControl("Next"), first->Next) << "a closed window stays usable";
+    first->Next->SetVisible(false);
+}
+
+class OpensItsOwnAccessor : public Window {
+public:
+    static std::shared_ptr<OpensItsOwnAccessor> Instance() {
+        return SingleInstance<OpensItsOwnAccessor>();
+    }
+    std::shared_ptr<OpensItsOwnAccessor> seenInOpen;
+
+protected:
+    void Event_Open() override { seenInOpen = Instance(); }
+};
+
+TEST_F(WindowTest, TheAccessorInsideOpenGivesTheWindowBeingOpened) {
+    auto window = OpensItsOwnAccessor::Instance();
+    EXPECT_EQ(window->seenInOpen, window);
+    window->seenInOpen.reset();
+}
+
+TEST_F(WindowTest, AClosedWindowOutlivesTheEventThatClosedIt) {
+    std::weak_ptr<ButtonWindow> watched;
+    {
+        auto window = ButtonWindow::Instance();
+        watched = window;
+        window->Button->OnAction = [raw = window.get()] { raw->Close(); };
+    }
+    Click(*watched.lock()->Button);
+
+    EXPECT_FALSE(watched.expired()) << "released only after the event";
+    EXPECT_TRUE(RunEventLoopUntil([&] { return watched.expired(); }));
+}
+
+TEST_F(WindowTest, TheCloseBoxAsksCancelCloseAndTrueKeepsTheWindow) {
+    auto window = PagedWindow::Instance();
+    window->refuseClose = true;
+    window->log.clear();
+
+    PressCloseBox(*window);
+
+    EXPECT_THAT(window->log, ElementsAre("CancelClose"));
+    EXPECT_TRUE(window->Visible());
+    EXPECT_FALSE(window->IsClosed());
+    EXPECT_EQ(PagedWindow::Instance(), window);
+}
+
+TEST_F(WindowTest, TheCloseBoxClosesWhenCancelCloseAnswersFalse) {
+    auto other = ButtonWindow::Instance();
+    auto window = PagedWindow::Instance();
+
+    PressCloseBox(*window);
+
+    EXPECT_TRUE(window->IsClosed());
+    EXPECT_NE(PagedWindow::Instance(), window);
+    EXPECT_EQ(QuitCount(), 0) << "another window is still shown";
+}
+
+TEST_F(WindowTest, ClosingTheLastShownWindowEndsTheApplication) {
+    auto window = ButtonWindow::Instance();
+    PressCloseBox(*window);
+    EXPECT_EQ(window->cancelCloseCount, 1);
+    EXPECT_EQ(QuitCount(), 1);
+}
+
+TEST_F(WindowTest, ShowModalReturnsOnceTheScriptHidesTheWindow) {
+    auto window = ButtonWindow::Instance();
+    window->Button->OnAction = [&] { window->Hide(); };
+    window->Hide();
+    bool shownToTheScript = false;
+    ModalScript::Push([&](Modal& modal) {
+        ASSERT_EQ(modal.kind, ModalKind::Window);
+        ASSERT_EQ(modal.window, window.get());
+        shownToTheScript = window->Visible();
+        Click(*window->Button);
+    });
+
+    window->ShowModal();
+
+    EXPECT_TRUE(shownToTheScript);
+    EXPECT_FALSE(window->Visible());
+    EXPECT_FALSE(window->IsClosed()) << "hidden, not closed: its state stays readable";
+}
+
+TEST_F(WindowTest, AScriptThatLeavesTheModalWindowShownFailsAndTheWindowIsHidden) {
+    auto window = ButtonWindow::Instance();
+    ModalScript::Push([](Modal&) {});
+
+    window->ShowModal();
+
+    EXPECT_FALSE(window->Visible());
+    EXPECT_THAT(TakeModalFailures(), ElementsAre(HasSubstr("unanswered")));
+}
+
+TEST_F(WindowTest, ShowModalRunsTheEventLoopUntilTheUserHidesTheWindow) {
+    ModalScript::SetScripting(false);
+    auto window = ButtonWindow::Instance();
+    window->Button->OnAction = [&] { window->Hide(); };
+    bool timedOut = false;
+    RunLater(50, [&] { Click(*window->Button); });
+    RunLater(5000, [&] {
+        timedOut = true;
+        window->Hide();
+    });
+
+    window->ShowModal();
+
+    EXPECT_FALSE(timedOut);
+    EXPECT_FALSE(window->Visible());
+}
+
+TEST_F(WindowTest, ReturnPressesTheDefaultButton) {
+    auto window = ButtonWindow::Instance();
+    int pressed = 0;
+    window->Button->OnAction = [&] { ++pressed; };
+
+    PressReturn(*window);
+    window->Button->SetDefault(true);
+    PressReturn(*window);
+    window->Button->SetEnabled(false);
+    PressReturn(*window);
+
+    EXPECT_EQ(pressed, 1);
+}
+
+TEST_F(WindowTest, APressOutsideTheControlsOrOnALabelIsTheWindowsMouseDown) {
+    auto window = PagedWindow::Instance();
+    window->Pages->SetValue(2);
+    window->log.clear();
+
+    ClickInWindow(*window, 10, 20);
+    Click(*window->CopyHeading);
+    Click(*window->Next);
+
+    EXPECT_THAT(window->log, ElementsAre("MouseDown 10,20", "MouseDown 226,79", "Next"));
+}
