@@ -6,7 +6,7 @@
 #include "platform/text/String.h"
 
 struct TransferItem {
-    FolderItem item;    // never changed after registration
-    String kind;        // "A", "AD", "P", "AS", "DD" or "D"
-    bool used = false;  // written by the transfer thread only
+    FolderItem item;   // never changed after registration
+    String kind;       // "A", "AD", "P", "AS", "DD" or "D"
+    bool used = false; // written by the transfer thread only
 };

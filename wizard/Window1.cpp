@@ -15,14 +15,17 @@ String JoinLines(std::initializer_list<String> lines) {
     String text;
     bool first = true;
     for (const String& line : lines) {
-        if (!first) text = text + EndOfLine();
+        if (!first)
+            text = text + EndOfLine();
         text = text + line;
         first = false;
     }
     return text;
 }
 
-void Plain(StaticText& text) { text.SetTextSize(kSystemTextSize); }
+void Plain(StaticText& text) {
+    text.SetTextSize(kSystemTextSize);
+}
 
 void Heading(StaticText& text) {
     text.SetTextSize(kHeadingTextSize);
@@ -44,7 +47,7 @@ void StepLabel(StaticText& text) {
     text.SetTextAlign(StaticText::Alignment::Center);
 }
 
-}  // namespace
+} // namespace
 
 void Window1::Layout() {
     SetMenuBar(MenuBar1::Instance());
@@ -58,7 +61,9 @@ void Window1::Layout() {
     SetMenuBarVisible(true);
 }
 
-void Window1::CreateControls() { _CreateControls0(); }
+void Window1::CreateControls() {
+    _CreateControls0();
+}
 
 void Window1::_CreateControls0() {
     PagePanel1 = Add<PagePanel>("PagePanel1", 0, 60, 600, 350);
@@ -211,27 +216,54 @@ void Window1::_CreateControls0() {
 }
 
 std::shared_ptr<MenuItem> Window1::MenuItemNamed(const char* name) const {
-    if (!CurrentMenuBar()) throw NilObjectException();
+    if (!CurrentMenuBar())
+        throw NilObjectException();
     return CurrentMenuBar()->FindItem(name);
 }
 
-std::shared_ptr<MenuItem> Window1::EditMenu() const { return MenuItemNamed("EditMenu"); }
-std::shared_ptr<MenuItem> Window1::AppleAbout() const { return MenuItemNamed("AppleAbout"); }
-std::shared_ptr<MenuItem> Window1::EditSelectAll() const { return MenuItemNamed("EditSelectAll"); }
-std::shared_ptr<MenuItem> Window1::UntitledMenu0() const { return MenuItemNamed("UntitledMenu0"); }
-std::shared_ptr<MenuItem> Window1::EditClear() const { return MenuItemNamed("EditClear"); }
-std::shared_ptr<MenuItem> Window1::EditPaste() const { return MenuItemNamed("EditPaste"); }
-std::shared_ptr<MenuItem> Window1::EditCopy() const { return MenuItemNamed("EditCopy"); }
-std::shared_ptr<MenuItem> Window1::EditCut() const { return MenuItemNamed("EditCut"); }
-std::shared_ptr<MenuItem> Window1::UntitledMenu1() const { return MenuItemNamed("UntitledMenu1"); }
-std::shared_ptr<MenuItem> Window1::EditUndo() const { return MenuItemNamed("EditUndo"); }
-std::shared_ptr<MenuItem> Window1::FileMenu() const { return MenuItemNamed("FileMenu"); }
-std::shared_ptr<MenuItem> Window1::FileQuit() const { return MenuItemNamed("FileQuit"); }
+std::shared_ptr<MenuItem> Window1::EditMenu() const {
+    return MenuItemNamed("EditMenu");
+}
+std::shared_ptr<MenuItem> Window1::AppleAbout() const {
+    return MenuItemNamed("AppleAbout");
+}
+std::shared_ptr<MenuItem> Window1::EditSelectAll() const {
+    return MenuItemNamed("EditSelectAll");
+}
+std::shared_ptr<MenuItem> Window1::UntitledMenu0() const {
+    return MenuItemNamed("UntitledMenu0");
+}
+std::shared_ptr<MenuItem> Window1::EditClear() const {
+    return MenuItemNamed("EditClear");
+}
+std::shared_ptr<MenuItem> Window1::EditPaste() const {
+    return MenuItemNamed("EditPaste");
+}
+std::shared_ptr<MenuItem> Window1::EditCopy() const {
+    return MenuItemNamed("EditCopy");
+}
+std::shared_ptr<MenuItem> Window1::EditCut() const {
+    return MenuItemNamed("EditCut");
+}
+std::shared_ptr<MenuItem> Window1::UntitledMenu1() const {
+    return MenuItemNamed("UntitledMenu1");
+}
+std::shared_ptr<MenuItem> Window1::EditUndo() const {
+    return MenuItemNamed("EditUndo");
+}
+std::shared_ptr<MenuItem> Window1::FileMenu() const {
+    return MenuItemNamed("FileMenu");
+}
+std::shared_ptr<MenuItem> Window1::FileQuit() const {
+    return MenuItemNamed("FileQuit");
+}
 
 // The wizard answers no menu item itself.
 void Window1::AddMenuHandlers() {}
 
-void Window1::Event_Open() { InitApp(); }
+void Window1::Event_Open() {
+    InitApp();
+}
 
 void Window1::InitApp() {
     InitCaption();
@@ -271,7 +303,8 @@ void Window1::InitCaption() {
     StaticText3->SetText(JoinLines({"STEP 3", "コピー"}));
     StaticText4->SetText(JoinLines({"STEP 4", "ペースト"}));
 
-    StaticText5->SetText("まず始めに、方式を指定し、本ソフトウェアのインストール場所を確認します。");
+    StaticText5->SetText(
+        "まず始めに、方式を指定し、本ソフトウェアのインストール場所を確認します。");
     StaticText8->SetText(JoinLines({
         "USBメモリ等の外部デバイスを利用してコピーします。",
         "この場合、本ソフトウェアは、外部デバイスにインストールします。",
@@ -301,9 +334,8 @@ void Window1::InitCaption() {
         "",
         "アイテム（三角マーク付）のチェックを変化させると、サブアイテム全てが連動します。",
     }));
-    StaticText24->SetText(
-        "それぞれ指定された場所にインストールされていない場合は、"
-        "「終了」ボタンを押して一度終了し、インストール後、起動して下さい。");
+    StaticText24->SetText("それぞれ指定された場所にインストールされていない場合は、"
+                          "「終了」ボタンを押して一度終了し、インストール後、起動して下さい。");
     StaticText26->SetText(JoinLines({
         "ネットワークに接続されている旧マシンからコピーします。",
         "この場合、本ソフトウェアは、新マシンにインストールします。",
@@ -312,7 +344,8 @@ void Window1::InitCaption() {
 }
 
 void Window1::SetStatus(std::int32_t page) {
-    if (page < 0 || page > 3) return;
+    if (page < 0 || page > 3)
+        return;
     StaticText* const labels[] = {StaticText1, StaticText2, StaticText3, StaticText4};
     for (std::int32_t step = 0; step < 4; ++step)
         labels[step]->SetTextColor(step == page ? RGB(0, 0, 255) : RGB(128, 128, 128));

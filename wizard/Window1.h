@@ -29,18 +29,18 @@ public:
 
     // Controls, in creation order. Geometry is in window coordinates.
     PagePanel* PagePanel1 = nullptr;
-    StaticText* StaticText5 = nullptr;   // STEP 1 heading
-    StaticText* StaticText8 = nullptr;   // device method explanation
-    StaticText* StaticText11 = nullptr;  // STEP 2 heading
-    StaticText* StaticText12 = nullptr;  // STEP 3 heading
-    StaticText* StaticText14 = nullptr;  // STEP 4 heading
-    StaticText* StaticText17 = nullptr;  // gathering explanation
-    StaticText* StaticText20 = nullptr;  // copy explanation
-    PushButton* PushButton5 = nullptr;   // Copy / stop
-    PushButton* PushButton6 = nullptr;   // Paste / stop
+    StaticText* StaticText5 = nullptr;  // STEP 1 heading
+    StaticText* StaticText8 = nullptr;  // device method explanation
+    StaticText* StaticText11 = nullptr; // STEP 2 heading
+    StaticText* StaticText12 = nullptr; // STEP 3 heading
+    StaticText* StaticText14 = nullptr; // STEP 4 heading
+    StaticText* StaticText17 = nullptr; // gathering explanation
+    StaticText* StaticText20 = nullptr; // copy explanation
+    PushButton* PushButton5 = nullptr;  // Copy / stop
+    PushButton* PushButton6 = nullptr;  // Paste / stop
     GroupBox* GroupBox1 = nullptr;
-    StaticText* StaticText24 = nullptr;  // install-location note
-    PushButton* PushButton1 = nullptr;   // Quit on STEP 1
+    StaticText* StaticText24 = nullptr; // install-location note
+    PushButton* PushButton1 = nullptr;  // Quit on STEP 1
     GroupBox* GroupBox2 = nullptr;
     PushButton* PushButton3 = nullptr;   // add a folder by hand
     PushButton* PushButton4 = nullptr;   // add a file by hand
@@ -65,10 +65,10 @@ public:
     StaticText* StaticText3 = nullptr;
     StaticText* StaticText4 = nullptr;
     Separator* Separator1 = nullptr;
-    PushButton* PushButton2 = nullptr;   // Next
-    StaticText* StaticText10 = nullptr;  // instruction line
+    PushButton* PushButton2 = nullptr;  // Next
+    StaticText* StaticText10 = nullptr; // instruction line
     Separator* Separator2 = nullptr;
-    PushButton* PushButton7 = nullptr;   // Back
+    PushButton* PushButton7 = nullptr; // Back
 
     // 0 copy side, 1 paste side (marker found at start-up), 2 paste finished.
     std::int32_t pPastePhase = 0;
@@ -134,13 +134,13 @@ protected:
     bool Event_CancelClose(bool appQuitting) override;
 
 private:
-    friend struct Window1TestAccess;  // tests set the run state directly
+    friend struct Window1TestAccess; // tests set the run state directly
 
     void _CreateControls0();
     std::shared_ptr<MenuItem> MenuItemNamed(const char* name) const;
 
-    bool pStartCP = false;      // a copy or paste run has been started; never cleared
-    bool pBack = false;         // Back was pressed; consumed by the STEP 2 entry
-    std::int32_t pVolNo = 0;    // the picker's volume; negative when it was cancelled
-    String pUser;               // the picker's user folder name
+    bool pStartCP = false;   // a copy or paste run has been started; never cleared
+    bool pBack = false;      // Back was pressed; consumed by the STEP 2 entry
+    std::int32_t pVolNo = 0; // the picker's volume; negative when it was cancelled
+    String pUser;            // the picker's user folder name
 };

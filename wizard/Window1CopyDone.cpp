@@ -13,23 +13,30 @@ namespace {
 
 // An application package whose PkgInfo begins with the assistant's own type and creator.
 bool IsAssistantBundle(const FolderItem& entry) {
-    if (!(Globals::gExtractExtn(entry.Name()) == "app")) return false;
-    if (!(entry.MacType() == "fold")) return false;
+    if (!(Globals::gExtractExtn(entry.Name()) == "app"))
+        return false;
+    if (!(entry.MacType() == "fold"))
+        return false;
     const FolderItem contents = entry.Child("contents");
-    if (contents == Nil) return false;
+    if (contents == Nil)
+        return false;
     const FolderItem pkgInfo = contents.Child("PkgInfo");
-    if (pkgInfo == Nil || !pkgInfo.Exists()) return false;
+    if (pkgInfo == Nil || !pkgInfo.Exists())
+        return false;
     TextInputStream stream = pkgInfo.OpenAsTextFile();
-    if (stream == Nil) return false;
+    if (stream == Nil)
+        return false;
     return stream.ReadLine() == "APPLqWts";
 }
 
 // The marker item of a bundle; Nil when its folders are missing.
 FolderItem MarkerIn(const FolderItem& bundle) {
     const FolderItem contents = bundle.Child("contents");
-    if (contents == Nil) return Nil;
+    if (contents == Nil)
+        return Nil;
     const FolderItem resources = contents.Child("Resources");
-    if (resources == Nil) return Nil;
+    if (resources == Nil)
+        return Nil;
     return resources.Child("CopyDone");
 }
 
@@ -39,16 +46,18 @@ FolderItem MarkerIn(const FolderItem& bundle) {
 // whether it was ended so.
 bool ScanAssistantBundles(const std::function<bool(const FolderItem& marker)>& visit) {
     const FolderItem programFolder = GetFolderItem("");
-    if (programFolder == Nil) return false;
+    if (programFolder == Nil)
+        return false;
     for (int i = 1; i <= programFolder.Count(); ++i) {
         const FolderItem entry = programFolder.Item(i);
-        if (entry != Nil && IsAssistantBundle(entry) && visit(MarkerIn(entry))) return true;
+        if (entry != Nil && IsAssistantBundle(entry) && visit(MarkerIn(entry)))
+            return true;
         coop::YieldToNextThread();
     }
     return false;
 }
 
-}  // namespace
+} // namespace
 
 bool Window1::ExistsCopyDone() {
     return ScanAssistantBundles(
@@ -67,7 +76,8 @@ void Window1::CreateCopyDone() {
 
 void Window1::DeleteCopyDone() {
     ScanAssistantBundles([](const FolderItem& marker) {
-        if (marker != Nil && marker.Exists()) marker.Delete();
+        if (marker != Nil && marker.Exists())
+            marker.Delete();
         return false;
     });
 }
@@ -75,14 +85,17 @@ void Window1::DeleteCopyDone() {
 // A run still going or one that left items behind counts as stopped: the
 // transfer folder is not complete, so the marker must stay as it is.
 bool Window1::CloseApp() {
-    if (RadioButton2->Value()) return false;
-    if (!pStartCP) return false;
+    if (RadioButton2->Value())
+        return false;
+    if (!pStartCP)
+        return false;
     if (pStopThread1 || pRunningCP || pIncompleteCP) {
         const bool copySide = pPastePhase == 0;
         const String message =
-            copySide ? "処理を中止したままで終了すると、ペーストができません。それでも終了しますか？"
-                     : "処理を中止したままで終了すると、ペーストが不完全で終わります。"
-                       "それでも終了しますか？";
+            copySide
+                ? "処理を中止したままで終了すると、ペーストができません。それでも終了しますか？"
+                : "処理を中止したままで終了すると、ペーストが不完全で終わります。"
+                  "それでも終了しますか？";
         const String explanation =
             copySide ? "ペースト処理したい場合は、終了しないで戻り、コピー処理を継続してください。"
                      : "ペースト処理を完了したい場合は、終了しないで戻り、"
@@ -98,4 +111,6 @@ bool Window1::CloseApp() {
     return false;
 }
 
-bool Window1::Event_CancelClose(bool /*appQuitting*/) { return CloseApp(); }
+bool Window1::Event_CancelClose(bool /*appQuitting*/) {
+    return CloseApp();
+}

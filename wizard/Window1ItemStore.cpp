@@ -11,7 +11,8 @@
 std::int32_t Window1::AddFIlist(const FolderItem& item, const String& kind) {
     const String path = item.AbsolutePath();
     for (std::size_t i = 0; i < pFI.size(); ++i) {
-        if (pFI[i].item.AbsolutePath() == path) return static_cast<std::int32_t>(i);
+        if (pFI[i].item.AbsolutePath() == path)
+            return static_cast<std::int32_t>(i);
         coop::YieldToNextThread();
     }
     pFI.push_back(TransferItem{item, kind, false});

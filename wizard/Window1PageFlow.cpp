@@ -5,7 +5,9 @@
 #include "wizard/Window1.h"
 #include "wizard/Window3.h"
 
-void Window1::PagePanel1_Change() { PageChange(PagePanel1->Value()); }
+void Window1::PagePanel1_Change() {
+    PageChange(PagePanel1->Value());
+}
 
 void Window1::PageChange(std::int32_t page) {
     switch (page) {
@@ -30,8 +32,9 @@ void Window1::PageChange(std::int32_t page) {
         break;
     case 2:
         StaticText10->SetEnabled(true);
-        StaticText10->SetText(String("不足のアイテムがあれば、前のステップに戻って追加して下さい。") +
-                              EndOfLine() + "コピーが完了するまで、次のステップへは進めません。");
+        StaticText10->SetText(
+            String("不足のアイテムがあれば、前のステップに戻って追加して下さい。") + EndOfLine() +
+            "コピーが完了するまで、次のステップへは進めません。");
         StaticText21->SetText("");
         PushButton2->SetEnabled(false);
         PushButton7->SetVisible(true);
@@ -62,7 +65,9 @@ void Window1::PageChange(std::int32_t page) {
     SetStatus(page);
 }
 
-void Window1::PushButton1_Action() { Quit(); }
+void Window1::PushButton1_Action() {
+    Quit();
+}
 
 // The panel has no page after STEP 4: Next there runs the STEP 4 entry again.
 void Window1::PushButton2_Action() {

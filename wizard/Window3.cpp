@@ -15,7 +15,9 @@ void Window3::Layout() {
     SetVisible(true);
 }
 
-void Window3::CreateControls() { _CreateControls0(); }
+void Window3::CreateControls() {
+    _CreateControls0();
+}
 
 void Window3::_CreateControls0() {
     Listbox1 = Add<Listbox>("Listbox1", 16, 40, 268, 93);
@@ -60,7 +62,8 @@ void Window3::Event_Open() {
         // A volume gone meanwhile keeps its row, so rows stay volume indexes.
         const FolderItem volume = Volume(i);
         String row = volume == Nil ? String() : volume.Name();
-        if (i == 0) row = row + "（起動ディスク・選択不可）";
+        if (i == 0)
+            row = row + "（起動ディスク・選択不可）";
         Listbox1->AddRow(row);
         coop::YieldToNextThread();
     }
@@ -80,7 +83,8 @@ void Window3::Listbox1_Change() {
         const FolderItem entry = users.Item(j);
         if (entry != Nil && entry.Exists()) {
             const String name = entry.Name();
-            if (!(LeftB(name, 1) == ".") && !(name == "Shared")) Listbox2->AddRow(name);
+            if (!(LeftB(name, 1) == ".") && !(name == "Shared"))
+                Listbox2->AddRow(name);
         }
         coop::YieldToNextThread();
     }
@@ -93,7 +97,8 @@ void Window3::PushButton1_Action() {
 
 void Window3::PushButton2_Action() {
     if (Listbox1->ListIndex() < 1 || Listbox2->ListIndex() < 0) {
-        Globals::gCautionDlg1(this, Globals::gBeep, "ディスクまたはユーザが指定されていません。", "");
+        Globals::gCautionDlg1(this, Globals::gBeep, "ディスクまたはユーザが指定されていません。",
+                              "");
         return;
     }
     pVolNo = Listbox1->ListIndex();

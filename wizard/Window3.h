@@ -18,11 +18,11 @@ public:
     static std::shared_ptr<Window3> Instance() { return SingleInstance<Window3>(); }
 
     // Controls, in creation order.
-    Listbox* Listbox1 = nullptr;        // volumes; row i is Volume(i)
-    PushButton* PushButton1 = nullptr;  // Cancel
-    PushButton* PushButton2 = nullptr;  // Execute
+    Listbox* Listbox1 = nullptr;       // volumes; row i is Volume(i)
+    PushButton* PushButton1 = nullptr; // Cancel
+    PushButton* PushButton2 = nullptr; // Execute
     StaticText* StaticText1 = nullptr;
-    Listbox* Listbox2 = nullptr;        // user folders of the chosen volume
+    Listbox* Listbox2 = nullptr; // user folders of the chosen volume
     StaticText* StaticText2 = nullptr;
 
     // 0 in a new picker; -1 after Cancel or the close box; after Execute the

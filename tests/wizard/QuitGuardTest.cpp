@@ -1,0 +1,201 @@
+// The quit guard: which quits ask, and what they do to the copy-done marker
+// in the assistant's bundles beside the program.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+#include "platform/gui/Application.h"
+#include "tests/support/gui/UserActions.h"
+#include "tests/wizard/WizardTest.h"
+#include "wizard/Window3.h"
+
+namespace {
+
+constexpr const char* kSecondBundle = "DRAVO Migration Assistant copy.app";
+constexpr const char* kForeignBundle = "Solvane.app";
+
+constexpr const char* kCopyQuestion =
+    "処理を中止したままで終了すると、ペーストができません。それでも終了しますか？";
+constexpr const char* kCopyAdvice =
+    "ペースト処理したい場合は、終了しないで戻り、コピー処理を継続してください。";
+constexpr const char* kPasteQuestion =
+    "処理を中止したままで終了すると、ペーストが不完全で終わります。それでも終了しますか？";
+constexpr const char* kPasteAdvice =
+    "ペースト処理を完了したい場合は、終了しないで戻り、ペースト処理を継続してください。";
+
+class QuitGuardTest : public WizardTest {
+protected:
+    void SetUp() override {
+        WizardTest::SetUp();
+        InstallAssistant();
+        InstallAssistant(kSecondBundle);
+        device.AppBundle(kForeignBundle, "APPLqWt1", "contents");
+    }
+
+    void MarkAll() {
+        PutMarker();
+        PutMarker(kSecondBundle);
+        PutMarker(kForeignBundle);
+    }
+};
+
+enum class Run { None, Finished, Stopped, Running, Incomplete };
+enum class Reply { NotAsked, ForceQuit, Stay };
+
+struct GuardCase {
+    const char* name;
+    bool markedBefore; // every bundle, the foreign one too
+    int pastePhase;
+    Run run;
+    Reply reply;
+    bool assistantMarkedAfter;
+};
+
+void PrintTo(const GuardCase& value, std::ostream* out) {
+    *out << value.name;
+}
+
+class MarkerTableTest : public QuitGuardTest, public ::testing::WithParamInterface<GuardCase> {};
+
+TEST_P(MarkerTableTest, QuitLeavesTheMarkerAsTheTableSays) {
+    const GuardCase& row = GetParam();
+    if (row.markedBefore)
+        MarkAll();
+    auto wizard = Window1::Instance();
+    wizard->pPastePhase = row.pastePhase;
+    if (row.run != Run::None)
+        Window1TestAccess::StartRun(*wizard);
+    wizard->pStopThread1 = row.run == Run::Stopped;
+    wizard->pRunningCP = row.run == Run::Running;
+    wizard->pIncompleteCP = row.run == Run::Incomplete;
+    if (row.reply == Reply::ForceQuit)
+        AnswerAlert(&Modal::PressCancelButton);
+    if (row.reply == Reply::Stay)
+        AnswerAlert(&Modal::PressActionButton);
+
+    Quit();
+
+    EXPECT_EQ(QuitCount(), row.reply == Reply::Stay ? 0 : 1);
+    EXPECT_EQ(HasMarker(), row.assistantMarkedAfter);
+    EXPECT_EQ(HasMarker(kSecondBundle), row.assistantMarkedAfter);
+    EXPECT_EQ(HasMarker(kForeignBundle), row.markedBefore);
+    if (row.reply != Reply::NotAsked) {
+        const bool copySide = row.pastePhase == 0;
+        EXPECT_EQ(alertMessage, copySide ? kCopyQuestion : kPasteQuestion);
+        EXPECT_EQ(alertExplanation, copySide ? kCopyAdvice : kPasteAdvice);
+        EXPECT_EQ(alertCancelCaption, "強制終了");
+        EXPECT_EQ(alertActionCaption, "終了しない");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MarkerTableTest,
+    ::testing::Values(
+        GuardCase{"CopySideNoRun", false, 0, Run::None, Reply::NotAsked, false},
+        GuardCase{"CopySideFinishedCopy", false, 0, Run::Finished, Reply::NotAsked, true},
+        GuardCase{"CopySideStoppedForceQuit", false, 0, Run::Stopped, Reply::ForceQuit, false},
+        GuardCase{"CopySideStoppedStay", false, 0, Run::Stopped, Reply::Stay, false},
+        GuardCase{"CopySideRunningForceQuit", false, 0, Run::Running, Reply::ForceQuit, false},
+        GuardCase{"CopySideIncompleteForceQuit", false, 0, Run::Incomplete, Reply::ForceQuit,
+                  false},
+        GuardCase{"PasteSideFinishedPaste", true, 1, Run::Finished, Reply::NotAsked, false},
+        GuardCase{"PasteDone", true, 2, Run::Finished, Reply::NotAsked, false},
+        GuardCase{"PasteSideStoppedForceQuit", true, 1, Run::Stopped, Reply::ForceQuit, true},
+        GuardCase{"PasteSideRunningForceQuit", true, 1, Run::Running, Reply::ForceQuit, true},
+        GuardCase{"PasteSideIncompleteStay", true, 1, Run::Incomplete, Reply::Stay, true},
+        GuardCase{"PasteSideNoPaste", true, 1, Run::None, Reply::NotAsked, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(QuitGuardTest, StayingKeepsTheStopAndAsksAgain) {
+    auto wizard = Window1::Instance();
+    Window1TestAccess::StartRun(*wizard);
+    wizard->pStopThread1 = true;
+    AnswerAlert(&Modal::PressActionButton);
+    Quit();
+    EXPECT_EQ(QuitCount(), 0);
+    EXPECT_TRUE(wizard->pStopThread1);
+    EXPECT_FALSE(wizard->IsClosed());
+
+    alertMessage.clear();
+    AnswerAlert(&Modal::PressCancelButton);
+    Quit();
+    EXPECT_EQ(alertMessage, kCopyQuestion);
+    EXPECT_EQ(QuitCount(), 1);
+    EXPECT_FALSE(HasMarker());
+}
+
+TEST_F(QuitGuardTest, BundleWithoutResourcesIsReportedAndTheOthersAreMarked) {
+    device.Folder("Broken.app/contents");
+    device.File("Broken.app/contents/PkgInfo", "APPLqWts");
+    auto wizard = Window1::Instance();
+    Window1TestAccess::StartRun(*wizard);
+    std::string said;
+    ModalScript::Push([&said](Modal& box) {
+        said = box.message;
+        box.PressActionButton();
+    });
+    Quit();
+    EXPECT_EQ(said, "失敗");
+    EXPECT_TRUE(HasMarker());
+    EXPECT_TRUE(HasMarker(kSecondBundle));
+    EXPECT_EQ(QuitCount(), 1);
+}
+
+// Every way out of the wizard passes the guard: after a finished copy each
+// of them leaves the marker.
+struct WayOut {
+    const char* name;
+    std::function<void(Window1&)> take;
+};
+
+void PrintTo(const WayOut& value, std::ostream* out) {
+    *out << value.name;
+}
+
+class WayOutTest : public QuitGuardTest, public ::testing::WithParamInterface<WayOut> {};
+
+TEST_P(WayOutTest, PassesTheGuard) {
+    auto wizard = Window1::Instance();
+    wizard->RadioButton1->SetValue(true);
+    Window1TestAccess::StartRun(*wizard);
+    GetParam().take(*wizard);
+    EXPECT_TRUE(RunEventLoopUntil([this] { return QuitCount() == 1; }, 2000));
+    EXPECT_TRUE(HasMarker());
+    EXPECT_TRUE(HasMarker(kSecondBundle));
+    EXPECT_FALSE(HasMarker(kForeignBundle));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, WayOutTest,
+    ::testing::Values(WayOut{"QuitButtonOfStep1", [](Window1& w) { Click(*w.PushButton1); }},
+                      WayOut{"CloseBox", [](Window1& w) { PressCloseBox(w); }},
+                      WayOut{"MenuQuit", [](Window1& w) { Choose(*w.FileQuit()); }},
+                      WayOut{"NextAfterTheCopy",
+                             [](Window1& w) {
+                                 w.PagePanel1->SetValue(2);
+                                 w.PushButton2->SetCaption("終了");
+                                 w.PushButton2->SetEnabled(true);
+                                 Click(*w.PushButton2);
+                             }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(QuitGuardTest, NetworkMethodQuitsWithoutAskingOrMarking) {
+    auto wizard = Window1::Instance();
+    ModalScript::Push([](Modal& picker) {
+        auto& window = static_cast<Window3&>(*picker.window);
+        window.pVolNo = 1;
+        window.Hide();
+    });
+    wizard->RadioButton2->SetValue(true);
+    ASSERT_TRUE(wizard->RadioButton2->Value());
+    Window1TestAccess::StartRun(*wizard);
+    wizard->pStopThread1 = true;
+    Quit();
+    EXPECT_EQ(QuitCount(), 1);
+    EXPECT_FALSE(HasMarker());
+}
+
+} // namespace
