@@ -68,6 +68,8 @@ void Window::Open() {
     try {
         Layout();
         ApplyFlags();
+        if (!menuBar_ && !HasDialogFrame() && TheApplication())
+            SetMenuBar(TheApplication()->CurrentMenuBar());
         ApplySize();
         CreateControls();
         AddMenuHandlers();
@@ -235,10 +237,12 @@ void Window::RefreshVisibility() {
             widget->setVisible(control->Shown());
 }
 
+bool Window::HasDialogFrame() const {
+    return frame_ == kMovableModalFrame || frame_ == kModalDialogFrame || frame_ == kSheetFrame;
+}
+
 void Window::ApplyFlags() {
-    const bool dialogFrame =
-        frame_ == kMovableModalFrame || frame_ == kModalDialogFrame || frame_ == kSheetFrame;
-    Qt::WindowFlags flags = dialogFrame ? Qt::Dialog : Qt::Window;
+    Qt::WindowFlags flags = HasDialogFrame() ? Qt::Dialog : Qt::Window;
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (closeBox_)
         flags |= Qt::WindowCloseButtonHint;

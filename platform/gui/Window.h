@@ -75,6 +75,8 @@ public:
     void SetCloseBox(bool shown);
     void SetMinimizeBox(bool shown);
     void SetMaximizeBox(bool shown);
+    // A window whose Layout sets no menu bar shows the application's, unless
+    // it has a dialog's frame.
     void SetMenuBar(std::shared_ptr<MenuBar> bar);
     std::shared_ptr<MenuBar> CurrentMenuBar() const { return menuBar_; }
     void SetMenuBarVisible(bool shown);
@@ -128,6 +130,7 @@ private:
     void Open();
     void Register(std::unique_ptr<Control> control);
     void RefreshVisibility();
+    bool HasDialogFrame() const;
     void ApplyFlags();
     void ApplySize();
     void CloseBoxPressed();

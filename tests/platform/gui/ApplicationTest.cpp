@@ -210,6 +210,14 @@ TEST_F(MenuTest, OpeningAMenuEnablesAutoEnableItemsThenRaisesEnableMenuItems) {
     EXPECT_EQ(application->menusPrepared, 1);
 }
 
+TEST_F(MenuTest, WindowsShowTheApplicationsMenuBarExceptDialogs) {
+    auto document = PagedWindow::Instance();
+    auto sheet = ButtonWindow::Instance();
+
+    EXPECT_THAT(MenusShown(*document), ElementsAre("File", "Edit"));
+    EXPECT_THAT(MenusShown(*sheet), ElementsAre());
+}
+
 TEST_F(MenuTest, TheCommandKeyIsControlOffTheMac) {
     EXPECT_EQ(ShortcutText(*quitItem), "Ctrl+Q");
     EXPECT_EQ(quitItem->KeyboardShortcut(), String("Cmd+Q"));

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QTest>
 #include <QWidget>
@@ -96,6 +97,16 @@ Color DrawnTextColor(const Control& control) {
             mostCount = count;
         }
     return RGB(qRed(most), qGreen(most), qBlue(most));
+}
+
+std::vector<std::string> MenusShown(const Window& window) {
+    std::vector<std::string> titles;
+    auto* bar = window.FrameWidget()->findChild<QMenuBar*>();
+    if (!bar || bar->isHidden())
+        return titles;
+    for (QAction* menu : bar->actions())
+        titles.push_back(menu->text().toStdString());
+    return titles;
 }
 
 std::string ShortcutText(const MenuItem& item) {

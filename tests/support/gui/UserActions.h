@@ -3,6 +3,7 @@
 // what the user then sees.
 
 #include <string>
+#include <vector>
 
 #include "platform/gui/Color.h"
 
@@ -35,5 +36,7 @@ std::string ShownText(const Control& control);
 // The colour of the most frequent pixel of the drawn control that differs
 // from its background: the colour of its text.
 Color DrawnTextColor(const Control& control);
+// The titles of the menus in the window's menu bar; none when it shows no bar.
+std::vector<std::string> MenusShown(const Window& window);
 // The shortcut of a menu item, as Qt shows it portably ("Ctrl+Q").
 std::string ShortcutText(const MenuItem& item);
