@@ -14,6 +14,7 @@ struct MasterBlock {
 };
 
 OSErr lastMemoryResult = noErr;
+std::size_t blocksInUse = 0;
 
 OSErr Result(OSErr result) {
     return lastMemoryResult = result;
@@ -50,6 +51,7 @@ Handle NewHandle(Size size) {
         return nullptr;
     }
     block->size = size;
+    ++blocksInUse;
     Result(noErr);
     return &block->bytes;
 }
@@ -98,8 +100,13 @@ void DisposeHandle(Handle h) {
         return;
     std::free(block->bytes);
     delete block;
+    --blocksInUse;
 }
 
 OSErr MemError() {
     return lastMemoryResult;
+}
+
+std::size_t HandlesInUse() {
+    return blocksInUse;
 }

@@ -3,6 +3,8 @@
 // Handle points to a master pointer, so the block's bytes are *h; the block
 // may move when its size changes, unless it is locked.
 
+#include <cstddef>
+
 #include "platform/alias/MacTypes.h"
 
 using Ptr = char*;
@@ -32,3 +34,6 @@ void DisposeHandle(Handle h);
 
 // The result of the last call above.
 OSErr MemError();
+
+// Blocks made and not yet disposed of: how a leak of handles shows.
+std::size_t HandlesInUse();

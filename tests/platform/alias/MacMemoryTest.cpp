@@ -24,6 +24,19 @@ TEST(MacMemory, NewHandleGivesAWritableBlockOfTheSize) {
     EXPECT_STREQ(*block.h, "alias");
 }
 
+TEST(MacMemory, BlocksInUseCountsUntilDisposed) {
+    const std::size_t before = HandlesInUse();
+    Handle a = NewHandle(1);
+    Handle b = NewHandle(2);
+    EXPECT_EQ(HandlesInUse(), before + 2);
+    DisposeHandle(a);
+    NewHandle(-1);
+    DisposeHandle(nullptr);
+    EXPECT_EQ(HandlesInUse(), before + 1);
+    DisposeHandle(b);
+    EXPECT_EQ(HandlesInUse(), before);
+}
+
 TEST(MacMemory, EmptyBlockIsAHandleToo) {
     OwnedHandle block{NewHandle(0)};
     ASSERT_NE(block.h, nullptr);

@@ -1,0 +1,59 @@
+#include "gather/AliasPath.h"
+
+#include "common/Globals.h"
+#include "common/TextEnco.h"
+#include "gather/DecrareEtc.h"
+#include "platform/alias/Aliases.h"
+#include "platform/files/GetFolderItem.h"
+#include "platform/gui/MsgBox.h"
+#include "platform/gui/OpenDialog.h"
+#include "platform/gui/SelectFolderDialog.h"
+
+namespace AliasPath {
+
+namespace {
+
+// The item's name from the file specification, as bytes without an encoding.
+String SpecName(const FSSpec& spec) {
+    return String::FromBytes(
+        std::string(reinterpret_cast<const char*>(spec.name + 1), spec.name[0]));
+}
+
+} // namespace
+
+String gAbsPath_dc(const String& text, bool fileMode) {
+    if (text.IsEmpty())
+        return "";
+    if (!GetFolderItem(text, 0).IsNil())
+        return text;
+
+    Handle h = DecrareEtc::TextToHandle(text);
+    if (h == nullptr)
+        return "";
+
+    FSSpec spec;
+    bool wasChanged = false;
+    const OSErr err = ResolveAlias(nullptr, h, &spec, &wasChanged);
+    String path;
+    if (err == noErr) {
+        path = DecrareEtc::GetFullPath(spec.vRefNum, spec.parID) + SpecName(spec);
+        path = TextEnco::gEncText(path, "Shift-JIS", "UTF-8");
+        // An item that vanished since it was resolved gets no ":" rather than a crash.
+        const FolderItem resolved = GetFolderItem(path, 0);
+        if (!resolved.IsNil() && resolved.Directory())
+            path = path + ":";
+    } else {
+        const String shown = TextEnco::gEncUTF8alt(Globals::gAbsPath_ex(text), "Shift_JIS");
+        MsgBox("「" + shown + "」が見つかりません。再指定して下さい。");
+        const FolderItem c = fileMode ? GetOpenFolderItem("anyFile") : SelectFolder();
+        if (c.IsNil()) {
+            path = "";
+        } else {
+            path = c.AbsolutePath();
+        }
+    }
+    DisposeHandle(h);
+    return path;
+}
+
+} // namespace AliasPath
