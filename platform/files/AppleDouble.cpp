@@ -9,7 +9,7 @@ namespace {
 
 constexpr std::uint32_t kMagic = 0x00051607;
 constexpr std::uint32_t kVersion = 0x00020000;
-constexpr std::size_t kHeaderSize = 26;  // magic, version, 16 filler bytes, entry count
+constexpr std::size_t kHeaderSize = 26; // magic, version, 16 filler bytes, entry count
 constexpr std::size_t kEntrySize = 12;
 constexpr std::uint32_t kFinderInfoEntry = 9;
 constexpr std::uint32_t kResourceForkEntry = 2;
@@ -55,9 +55,11 @@ std::optional<EntrySpan> FindFinderInfoEntry(std::string_view blob) {
     return std::nullopt;
 }
 
-}  // namespace
+} // namespace
 
-std::string AppleDoubleCompanionName(std::string_view name) { return "._" + std::string(name); }
+std::string AppleDoubleCompanionName(std::string_view name) {
+    return "._" + std::string(name);
+}
 
 std::optional<FinderInfo> FinderInfoFromAppleDouble(std::string_view blob) {
     const auto span = FindFinderInfoEntry(blob);
@@ -79,11 +81,9 @@ std::string MinimalAppleDouble(const FinderInfo& info) {
     out += '\0';
     out += '\2';
     const std::uint32_t finderInfoOffset = kHeaderSize + 2 * kEntrySize;
-    for (const std::uint32_t value : {kFinderInfoEntry, finderInfoOffset,
-                                      static_cast<std::uint32_t>(FinderInfo::kSize),
-                                      kResourceForkEntry,
-                                      finderInfoOffset + static_cast<std::uint32_t>(FinderInfo::kSize),
-                                      0u})
+    for (const std::uint32_t value :
+         {kFinderInfoEntry, finderInfoOffset, static_cast<std::uint32_t>(FinderInfo::kSize),
+          kResourceForkEntry, finderInfoOffset + static_cast<std::uint32_t>(FinderInfo::kSize), 0u})
         AppendU32(out, value);
     out.append(info.bytes.begin(), info.bytes.end());
     return out;
@@ -98,4 +98,4 @@ std::optional<std::string> WithFinderInfo(std::string blob, const FinderInfo& in
     return blob;
 }
 
-}  // namespace files
+} // namespace files

@@ -25,4 +25,4 @@ std::string MinimalAppleDouble(const FinderInfo& info);
 // entry; nullopt when it has no Finder information entry of 32 bytes or more.
 std::optional<std::string> WithFinderInfo(std::string blob, const FinderInfo& info);
 
-}  // namespace files
+} // namespace files

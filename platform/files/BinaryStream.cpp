@@ -62,7 +62,9 @@ BinaryStream BinaryStream::Open(const std::string& path, bool writable, std::str
     return stream;
 }
 
-String BinaryStream::Read(int count) { return String::FromBytes(state_->ReadBytes(count)); }
+String BinaryStream::Read(int count) {
+    return String::FromBytes(state_->ReadBytes(count));
+}
 
 String BinaryStream::ReadPString() {
     const std::string length = state_->ReadBytes(1);
@@ -82,7 +84,9 @@ std::int32_t BinaryStream::ReadLong() {
     return static_cast<std::int32_t>(value);
 }
 
-void BinaryStream::Write(const String& data) { state_->WriteBytes(data.Bytes()); }
+void BinaryStream::Write(const String& data) {
+    state_->WriteBytes(data.Bytes());
+}
 
 void BinaryStream::WriteLong(std::int32_t value) {
     std::string bytes(4, '\0');
@@ -99,11 +103,17 @@ bool BinaryStream::EndOfFile() const {
     return !state.file || state.position >= state.length;
 }
 
-long long BinaryStream::Length() const { return state_->length; }
+long long BinaryStream::Length() const {
+    return state_->length;
+}
 
-bool BinaryStream::LittleEndian() const { return state_->littleEndian; }
+bool BinaryStream::LittleEndian() const {
+    return state_->littleEndian;
+}
 
-void BinaryStream::SetLittleEndian(bool littleEndian) { state_->littleEndian = littleEndian; }
+void BinaryStream::SetLittleEndian(bool littleEndian) {
+    state_->littleEndian = littleEndian;
+}
 
 void BinaryStream::Close() {
     State& state = *state_;
@@ -111,4 +121,6 @@ void BinaryStream::Close() {
         state.lastError = files::SystemError(state.path, errno);
 }
 
-String BinaryStream::LastError() const { return String(state_->lastError); }
+String BinaryStream::LastError() const {
+    return String(state_->lastError);
+}

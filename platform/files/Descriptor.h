@@ -38,4 +38,4 @@ private:
     int fd_;
 };
 
-}  // namespace files
+} // namespace files

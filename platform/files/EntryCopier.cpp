@@ -35,7 +35,7 @@ bool IsUnkeepableMetadataError(int errorNumber) {
     return errorNumber == EPERM || IsUnsupportedAttributeError(errorNumber);
 }
 
-}  // namespace
+} // namespace
 
 struct EntryCopier::Entry {
     int sourceFolder;
@@ -49,13 +49,14 @@ struct EntryCopier::Entry {
 };
 
 EntryCopier::EntryCopier(std::string finderInfoAttribute)
-    : finderInfoAttribute_(std::move(finderInfoAttribute)) {}
+    : finderInfoAttribute_(std::move(finderInfoAttribute)), ownUser_(geteuid()),
+      ownGroup_(getegid()) {}
 
 bool EntryCopier::Copy(int sourceFolder, const std::string& name, int destinationFolder,
                        const std::string& newName, const std::string& companionName,
                        const std::string& sourcePath, const std::string& destinationPath) {
-    Entry entry{sourceFolder, name,       destinationFolder, newName, companionName,
-                sourcePath,   destinationPath, {}};
+    Entry entry{sourceFolder,  name,       destinationFolder, newName,
+                companionName, sourcePath, destinationPath,   {}};
     if (fstatat(sourceFolder, name.c_str(), &entry.info, AT_SYMLINK_NOFOLLOW) != 0)
         return Fail(sourcePath, errno);
     switch (entry.info.st_mode & S_IFMT) {
@@ -71,7 +72,8 @@ bool EntryCopier::Copy(int sourceFolder, const std::string& name, int destinatio
 }
 
 bool EntryCopier::CopyFile(const Entry& entry) {
-    Descriptor from(openat(entry.sourceFolder, entry.name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    Descriptor from(
+        openat(entry.sourceFolder, entry.name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
     if (from.get() < 0)
         return Fail(entry.sourcePath, errno);
     Descriptor to(openat(entry.destinationFolder, entry.newName.c_str(),
@@ -110,7 +112,8 @@ bool EntryCopier::CopyFolder(const Entry& entry) {
 }
 
 bool EntryCopier::CopyLink(const Entry& entry) {
-    std::string target(static_cast<std::size_t>(std::max<off_t>(entry.info.st_size, PATH_MAX)), '\0');
+    std::string target(static_cast<std::size_t>(std::max<off_t>(entry.info.st_size, PATH_MAX)),
+                       '\0');
     const ssize_t length =
         readlinkat(entry.sourceFolder, entry.name.c_str(), target.data(), target.size());
     if (length < 0)
@@ -121,15 +124,16 @@ bool EntryCopier::CopyLink(const Entry& entry) {
     if (!KeepOwner(entry, AT_SYMLINK_NOFOLLOW))
         return false;
     const timespec times[2] = {entry.info.st_atim, entry.info.st_mtim};
-    if (utimensat(entry.destinationFolder, entry.newName.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0 &&
+    if (utimensat(entry.destinationFolder, entry.newName.c_str(), times, AT_SYMLINK_NOFOLLOW) !=
+            0 &&
         !IsUnkeepableMetadataError(errno))
         return Fail(entry.destinationPath, errno);
     return true;
 }
 
 bool EntryCopier::CopySpecialFile(const Entry& entry) {
-    if (mknodat(entry.destinationFolder, entry.newName.c_str(), (entry.info.st_mode & ~07777) | 0600,
-                entry.info.st_rdev) != 0)
+    if (mknodat(entry.destinationFolder, entry.newName.c_str(),
+                (entry.info.st_mode & ~07777) | 0600, entry.info.st_rdev) != 0)
         return Fail(entry.destinationPath, errno);
     // Opening a pipe or device could block or act on it: change it by name.
     const char* name = entry.newName.c_str();
@@ -146,7 +150,7 @@ bool EntryCopier::CopyAttributes(const Entry& entry, int from, int to) {
     for (const auto& name : ListAttributes(from)) {
         const auto value = ReadAttribute(from, name.c_str());
         if (!value)
-            continue;  // removed meanwhile, or a system attribute we may not read
+            continue; // removed meanwhile, or a system attribute we may not read
         const bool finderInfo = IsFinderInfoAttribute(name);
         const std::string& target = finderInfo ? finderInfoAttribute_ : name;
         const int error = WriteAttribute(to, target.c_str(), *value);
@@ -170,7 +174,7 @@ bool EntryCopier::WriteFinderInfoCompanion(const Entry& entry, const std::string
     struct stat existing {};
     if (finderInfo.size() < FinderInfo::kSize ||
         fstatat(entry.sourceFolder, sourceCompanion.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0)
-        return true;  // nothing to keep, or the source's own companion travels with it
+        return true; // nothing to keep, or the source's own companion travels with it
     FinderInfo info;
     std::copy_n(finderInfo.begin(), FinderInfo::kSize, info.bytes.begin());
     if (info.IsEmpty())
@@ -202,8 +206,8 @@ bool EntryCopier::CopyOwnerModeAndTimes(const Entry& entry, int to) {
 
 bool EntryCopier::KeepOwner(const Entry& entry, int flags, int fd) {
     const struct stat& info = entry.info;
-    if (info.st_uid == geteuid() && info.st_gid == getegid())
-        return true;  // a new entry is ours already
+    if (info.st_uid == ownUser_ && info.st_gid == ownGroup_)
+        return true; // a new entry is ours already
     const int result = fd >= 0 ? fchown(fd, info.st_uid, info.st_gid)
                                : fchownat(entry.destinationFolder, entry.newName.c_str(),
                                           info.st_uid, info.st_gid, flags);
@@ -218,4 +222,4 @@ bool EntryCopier::Fail(const std::string& path, int errorNumber) {
     return false;
 }
 
-}  // namespace files
+} // namespace files

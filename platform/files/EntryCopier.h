@@ -39,7 +39,9 @@ private:
     bool Fail(const std::string& path, int errorNumber);
 
     std::string finderInfoAttribute_;
+    unsigned ownUser_;
+    unsigned ownGroup_;
     std::string error_;
 };
 
-}  // namespace files
+} // namespace files

@@ -31,4 +31,4 @@ std::vector<std::string> ListAttributes(int fd);
 std::optional<std::string> ReadAttribute(int fd, const char* name);
 int WriteAttribute(int fd, const char* name, std::string_view value);
 
-}  // namespace files
+} // namespace files

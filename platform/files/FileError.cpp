@@ -15,4 +15,4 @@ std::string PathError(std::string_view path, std::string_view reason) {
     return text;
 }
 
-}  // namespace files
+} // namespace files

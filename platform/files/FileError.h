@@ -13,4 +13,4 @@ std::string SystemError(std::string_view path, int errorNumber);
 // "path: reason" for a failure the layer itself detects.
 std::string PathError(std::string_view path, std::string_view reason);
 
-}  // namespace files
+} // namespace files

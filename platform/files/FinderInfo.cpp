@@ -68,7 +68,7 @@ bool WriteCompanion(const std::string& path, const FinderInfo& info, std::string
     return true;
 }
 
-}  // namespace
+} // namespace
 
 FinderInfo FinderInfo::ForFile(std::string_view type, std::string_view creator,
                                std::uint16_t flags) {
@@ -83,7 +83,9 @@ FinderInfo FinderInfo::ForFile(std::string_view type, std::string_view creator,
     return info;
 }
 
-std::string FinderInfo::Type() const { return std::string(bytes.begin(), bytes.begin() + 4); }
+std::string FinderInfo::Type() const {
+    return std::string(bytes.begin(), bytes.begin() + 4);
+}
 
 std::string FinderInfo::Creator() const {
     return std::string(bytes.begin() + 4, bytes.begin() + 8);
@@ -133,4 +135,4 @@ bool WriteFinderInfo(const std::string& path, const FinderInfo& info, FinderInfo
     return WriteCompanion(path, info, error);
 }
 
-}  // namespace files
+} // namespace files

@@ -27,7 +27,7 @@ struct FinderInfo {
     std::string Creator() const;
     std::uint16_t Flags() const;
     void SetFlags(std::uint16_t flags);
-    bool IsEmpty() const;  // all zero counts as no Finder information
+    bool IsEmpty() const; // all zero counts as no Finder information
 };
 
 enum class FinderInfoStorage { ExtendedAttribute, AppleDouble };
@@ -42,4 +42,4 @@ std::optional<FinderInfo> ReadFinderInfo(const std::string& path);
 bool WriteFinderInfo(const std::string& path, const FinderInfo& info, FinderInfoStorage storage,
                      std::string& error);
 
-}  // namespace files
+} // namespace files

@@ -30,4 +30,4 @@ std::vector<std::string> ReadEntryNames(int folderFd, int& errorNumber) {
     return names;
 }
 
-}  // namespace files
+} // namespace files

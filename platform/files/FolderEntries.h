@@ -9,4 +9,4 @@ namespace files {
 // errorNumber: 0, or why the folder could not be read to its end.
 std::vector<std::string> ReadEntryNames(int folderFd, int& errorNumber);
 
-}  // namespace files
+} // namespace files

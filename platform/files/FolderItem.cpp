@@ -67,9 +67,12 @@ String FourCharacterCode(const std::string& code) {
     return PathText(code);
 }
 
-}  // namespace
+} // namespace
 
 FolderItem FolderItem::AtPosixPath(std::string path) {
+    // One text per item: "/a/b/" and "/a//b" are "/a/b".
+    if (auto normalised = files::NormalisedAbsolutePath(path))
+        path = std::move(*normalised);
     FolderItem item;
     item.state_ = NilCheckedHandle<State>(std::make_shared<State>(State{std::move(path), {}}));
     return item;
@@ -89,7 +92,8 @@ FolderItem FolderItem::Item(int index) const {
     const auto& entries = listing->Entries();
     if (index < 1 || static_cast<std::size_t>(index) > entries.size())
         return FolderItem();
-    return AtPosixPath(files::JoinPath(state.path, entries[static_cast<std::size_t>(index) - 1].name));
+    return AtPosixPath(
+        files::JoinPath(state.path, entries[static_cast<std::size_t>(index) - 1].name));
 }
 
 int FolderItem::Count() const {
@@ -101,7 +105,9 @@ bool FolderItem::Exists() const {
     return lstat(state_->path.c_str(), &info) == 0;
 }
 
-bool FolderItem::Directory() const { return IsFolder(state_->path); }
+bool FolderItem::Directory() const {
+    return IsFolder(state_->path);
+}
 
 bool FolderItem::Visible() const {
     const State& state = *state_;
@@ -116,7 +122,9 @@ String FolderItem::Name() const {
     return state.path == "/" ? String(kRootName) : PathText(files::BaseName(state.path));
 }
 
-String FolderItem::AbsolutePath() const { return PathText(state_->path); }
+String FolderItem::AbsolutePath() const {
+    return PathText(state_->path);
+}
 
 String FolderItem::MacType() const {
     const State& state = *state_;
@@ -161,9 +169,10 @@ bool FolderItem::CreateAsFolder() const {
 
 TextOutputStream FolderItem::CreateTextFile() const {
     State& state = *state_;
-    auto stream = OpenStream<TextOutputStream>(state.path, state.lastError, [&](std::string& error) {
-        return TextOutputStream::Create(state.path, error);
-    });
+    auto stream =
+        OpenStream<TextOutputStream>(state.path, state.lastError, [&](std::string& error) {
+            return TextOutputStream::Create(state.path, error);
+        });
     files::FolderListing::Forget(std::string(files::ParentPath(state.path)));
     return stream;
 }
@@ -182,6 +191,10 @@ BinaryStream FolderItem::OpenAsBinaryFile(bool writable) const {
     });
 }
 
-String FolderItem::LastError() const { return PathText(state_->lastError); }
+String FolderItem::LastError() const {
+    return PathText(state_->lastError);
+}
 
-const std::string& FolderItem::PosixPath() const { return state_->path; }
+const std::string& FolderItem::PosixPath() const {
+    return state_->path;
+}

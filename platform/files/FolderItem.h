@@ -26,8 +26,9 @@ public:
     FolderItem() = default;
     FolderItem(NilType) {}
 
-    // The item at an absolute, normalised POSIX path, taken as it is.
-    // GetFolderItem is the way in from text of any other form.
+    // The item at an absolute POSIX path, taken as it is but for "." and ".."
+    // and doubled or trailing slashes. GetFolderItem is the way in from text
+    // of any other form.
     static FolderItem AtPosixPath(std::string path);
 
     bool IsNil() const { return state_.IsNil(); }

@@ -107,7 +107,7 @@ std::vector<ListedEntry> ReadEntries(const std::string& folderPath) {
     return entries;
 }
 
-}  // namespace
+} // namespace
 
 FolderListing::FolderListing(std::vector<ListedEntry> entries) : entries_(std::move(entries)) {}
 
@@ -120,7 +120,7 @@ std::shared_ptr<const FolderListing> FolderListing::Of(const std::string& folder
     if (auto cached = Cache().Find(folderPath, stamp))
         return cached;
 
-    timespec now {};
+    timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
     const long long sinceChange = Nanoseconds(now) - std::max(stamp.modified, stamp.changed);
     const bool racy = sinceChange >= 0 && sinceChange < kClockGranularityNs;
@@ -129,7 +129,9 @@ std::shared_ptr<const FolderListing> FolderListing::Of(const std::string& folder
     return listing;
 }
 
-void FolderListing::Forget(const std::string& folderPath) { Cache().Erase(folderPath); }
+void FolderListing::Forget(const std::string& folderPath) {
+    Cache().Erase(folderPath);
+}
 
 const ListedEntry* FolderListing::FindMacName(std::string_view name) const {
     const auto key = MacNameKey(name);
@@ -161,6 +163,8 @@ std::string ResolvePathBelow(const std::string& folderPath, const std::vector<st
     return path;
 }
 
-bool IsAppleDoubleName(std::string_view name) { return name.starts_with("._"); }
+bool IsAppleDoubleName(std::string_view name) {
+    return name.starts_with("._");
+}
 
-}  // namespace files
+} // namespace files

@@ -17,8 +17,8 @@
 namespace files {
 
 struct ListedEntry {
-    std::string name;    // the bytes on disk, UTF-8 or not
-    std::u16string key;  // MacNameKey(name)
+    std::string name;   // the bytes on disk, UTF-8 or not
+    std::u16string key; // MacNameKey(name)
 };
 
 class FolderListing {
@@ -51,4 +51,4 @@ std::string ResolvePathBelow(const std::string& folderPath, const std::vector<st
 
 bool IsAppleDoubleName(std::string_view name);
 
-}  // namespace files
+} // namespace files

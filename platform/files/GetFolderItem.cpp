@@ -42,7 +42,7 @@ std::optional<std::string> FromMacPath(const std::string& text) {
         start = end + 1;
     }
     if (names.size() > 1 && names.back().empty())
-        names.pop_back();  // "Disk:Folder:" names the folder
+        names.pop_back(); // "Disk:Folder:" names the folder
     for (auto& name : names) {
         std::replace(name.begin(), name.end(), '/', ':');
         if (!files::IsValidEntryName(name))
@@ -56,18 +56,20 @@ std::optional<std::string> FromMacPath(const std::string& text) {
     return path.size() < PATH_MAX ? std::optional(path) : std::nullopt;
 }
 
-}  // namespace
+} // namespace
 
 FolderItem GetFolderItem(const String& path, int /*pathType*/) {
     const std::string text = path.ToUTF8();
-    if (text.find('\0') != std::string::npos || !files::IsValidUTF8(text))
+    if (text.find('\0') != std::string::npos)
         return FolderItem();
     const std::string programFolder = files::ProgramFolder();
     std::optional<std::string> resolved;
     if (text.empty())
         resolved = programFolder;
     else if (text.front() == '/')
-        resolved = FromPosixPath(text);
+        resolved = FromPosixPath(text); // any bytes: what AbsolutePath gave comes back
+    else if (!files::IsValidUTF8(text))
+        return FolderItem();
     else if (text.find(':') != std::string::npos)
         resolved = FromMacPath(text);
     else

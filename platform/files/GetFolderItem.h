@@ -8,8 +8,9 @@
 //                           a "/" inside a Mac name is ":" on disk
 //
 // Names match as a Mac disk matches them (see FolderItem.h). Nil for text
-// that can't be a path: a NUL byte, bytes that are not text, an empty Mac
-// name, a volume that is not mounted, a name or path too long.
+// that can't be a path: a NUL byte, a Mac or relative path that is not
+// text, an empty Mac name, a volume that is not mounted, a name or path too
+// long. A POSIX path may hold any other bytes, as a disk's names may.
 
 #include "platform/files/FolderItem.h"
 

@@ -23,7 +23,7 @@ std::u16string AsciiKey(std::string_view name) {
     return key;
 }
 
-}  // namespace
+} // namespace
 
 std::u16string MacNameKey(std::string_view name) {
     if (IsAscii(name))
@@ -46,4 +46,4 @@ bool SameMacName(std::string_view a, std::string_view b) {
     return a == b || MacNameKey(a) == MacNameKey(b);
 }
 
-}  // namespace files
+} // namespace files

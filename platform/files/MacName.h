@@ -15,4 +15,4 @@ std::u16string MacNameKey(std::string_view name);
 
 bool SameMacName(std::string_view a, std::string_view b);
 
-}  // namespace files
+} // namespace files

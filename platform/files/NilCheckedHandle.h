@@ -7,8 +7,7 @@
 #include <memory>
 #include <utility>
 
-template <class State>
-class NilCheckedHandle {
+template <class State> class NilCheckedHandle {
 public:
     NilCheckedHandle() = default;
     explicit NilCheckedHandle(std::shared_ptr<State> state) : state_(std::move(state)) {}

@@ -104,4 +104,4 @@ bool IsValidUTF8(std::string_view bytes) {
     return true;
 }
 
-}  // namespace files
+} // namespace files

@@ -30,4 +30,4 @@ bool IsValidEntryName(std::string_view name);
 
 bool IsValidUTF8(std::string_view bytes);
 
-}  // namespace files
+} // namespace files

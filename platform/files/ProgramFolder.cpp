@@ -19,7 +19,7 @@ bool EndsWithMacName(std::string_view name, std::string_view extension) {
            SameMacName(name.substr(name.size() - extension.size()), extension);
 }
 
-}  // namespace
+} // namespace
 
 std::string ProgramFolderFor(const std::string& executablePath) {
     const std::string_view executableFolder = ParentPath(executablePath);
@@ -41,4 +41,4 @@ void SetProgramFolderForTesting(std::string folder) {
     FolderSetByTests() = std::move(folder);
 }
 
-}  // namespace files
+} // namespace files

@@ -20,4 +20,4 @@ std::string ProgramFolder();
 // Tests: the program folder is `folder` from now on; "" restores the real one.
 void SetProgramFolderForTesting(std::string folder);
 
-}  // namespace files
+} // namespace files

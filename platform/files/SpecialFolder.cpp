@@ -17,16 +17,24 @@ FolderItem Below(const std::string& folder, const std::vector<std::string>& name
     return FolderItem::AtPosixPath(files::ResolvePathBelow(folder, names));
 }
 
-}  // namespace
+} // namespace
 
 namespace SpecialFolder {
 
-FolderItem Applications() { return Below(files::StartupDiskPath(), {"Applications"}); }
+FolderItem Applications() {
+    return Below(files::StartupDiskPath(), {"Applications"});
+}
 
-FolderItem Preferences() { return Below(HomePath(), {"Library", "Preferences"}); }
+FolderItem Preferences() {
+    return Below(HomePath(), {"Library", "Preferences"});
+}
 
-FolderItem ApplicationData() { return Below(HomePath(), {"Library", "Application Support"}); }
+FolderItem ApplicationData() {
+    return Below(HomePath(), {"Library", "Application Support"});
+}
 
-FolderItem Documents() { return Below(HomePath(), {"Documents"}); }
+FolderItem Documents() {
+    return Below(HomePath(), {"Documents"});
+}
 
-}  // namespace SpecialFolder
+} // namespace SpecialFolder

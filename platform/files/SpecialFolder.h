@@ -7,9 +7,9 @@
 
 namespace SpecialFolder {
 
-FolderItem Applications();     // <start-up disk>/Applications
-FolderItem Preferences();      // $HOME/Library/Preferences
-FolderItem ApplicationData();  // $HOME/Library/Application Support
-FolderItem Documents();        // $HOME/Documents
+FolderItem Applications();    // <start-up disk>/Applications
+FolderItem Preferences();     // $HOME/Library/Preferences
+FolderItem ApplicationData(); // $HOME/Library/Application Support
+FolderItem Documents();       // $HOME/Documents
 
-}  // namespace SpecialFolder
+} // namespace SpecialFolder

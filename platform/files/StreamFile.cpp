@@ -25,4 +25,4 @@ long long StreamFileLength(std::FILE* file) {
     return static_cast<long long>(info.st_size);
 }
 
-}  // namespace files
+} // namespace files

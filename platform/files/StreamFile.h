@@ -18,4 +18,4 @@ FilePointer OpenStreamFile(const std::string& path, const char* mode, std::strin
 // The file's size in bytes, 0 when it can't be told.
 long long StreamFileLength(std::FILE* file);
 
-}  // namespace files
+} // namespace files

@@ -56,4 +56,6 @@ bool TextInputStream::EndOfFile() const {
     return false;
 }
 
-void TextInputStream::Close() { state_->file.reset(); }
+void TextInputStream::Close() {
+    state_->file.reset();
+}

@@ -41,4 +41,6 @@ void TextOutputStream::Close() {
         state.lastError = files::SystemError(state.path, errno);
 }
 
-String TextOutputStream::LastError() const { return String(state_->lastError); }
+String TextOutputStream::LastError() const {
+    return String(state_->lastError);
+}

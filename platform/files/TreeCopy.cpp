@@ -32,9 +32,21 @@ bool SameEntry(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-// Walks up from the folder through ".." to the root; true when the entry is
-// met on the way. Works on the entries themselves, so links and different
-// spellings of a path can't hide it.
+// Gives the finished copy its name, unless an entry of that name appeared meanwhile.
+int RenameWithoutReplacing(int folderFd, const std::string& from, const std::string& to) {
+    if (renameat2(folderFd, from.c_str(), folderFd, to.c_str(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    // A file system without the flag: check, then rename.
+    struct stat existing {};
+    if (fstatat(folderFd, to.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0)
+        return EEXIST;
+    return renameat(folderFd, from.c_str(), folderFd, to.c_str()) == 0 ? 0 : errno;
+}
+
+} // namespace
+
 bool IsSameOrInside(int folderFd, const struct stat& entry) {
     Descriptor walker(dup(folderFd));
     struct stat current {};
@@ -50,21 +62,6 @@ bool IsSameOrInside(int folderFd, const struct stat& entry) {
         current = above;
     }
 }
-
-// Gives the finished copy its name, unless an entry of that name appeared meanwhile.
-int RenameWithoutReplacing(int folderFd, const std::string& from, const std::string& to) {
-    if (renameat2(folderFd, from.c_str(), folderFd, to.c_str(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS)
-        return errno;
-    // A file system without the flag: check, then rename.
-    struct stat existing {};
-    if (fstatat(folderFd, to.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0)
-        return EEXIST;
-    return renameat(folderFd, from.c_str(), folderFd, to.c_str()) == 0 ? 0 : errno;
-}
-
-}  // namespace
 
 bool CopyIntoFolder(const std::string& sourcePath, const std::string& destinationFolder,
                     std::string& error) {
@@ -132,4 +129,4 @@ bool CopyIntoFolder(const std::string& sourcePath, const std::string& destinatio
     return true;
 }
 
-}  // namespace files
+} // namespace files

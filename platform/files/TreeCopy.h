@@ -4,6 +4,8 @@
 // name only once it is complete, so a failure leaves nothing behind and an
 // entry of that name appearing meanwhile is never replaced.
 
+#include <sys/stat.h>
+
 #include <string>
 
 namespace files {
@@ -14,4 +16,9 @@ namespace files {
 bool CopyIntoFolder(const std::string& sourcePath, const std::string& destinationFolder,
                     std::string& error);
 
-}  // namespace files
+// Walks up from the open folder through ".." to the root; true when the entry
+// is met on the way. Works on the entries themselves, so links and different
+// spellings of a path can't hide it.
+bool IsSameOrInside(int folderFd, const struct stat& entry);
+
+} // namespace files

@@ -34,7 +34,7 @@ bool RemoveLeftoverCompanions(const std::string& path) {
     return onlyCompanions;
 }
 
-}  // namespace
+} // namespace
 
 bool RemoveEntry(const std::string& path, std::string& error) {
     struct stat info {};
@@ -74,4 +74,4 @@ void RemoveTree(int folderFd, const std::string& name) {
     unlinkat(folderFd, name.c_str(), AT_REMOVEDIR);
 }
 
-}  // namespace files
+} // namespace files

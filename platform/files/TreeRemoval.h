@@ -13,4 +13,4 @@ bool RemoveEntry(const std::string& path, std::string& error);
 // it; for undoing a copy that failed half-way.
 void RemoveTree(int folderFd, const std::string& name);
 
-}  // namespace files
+} // namespace files

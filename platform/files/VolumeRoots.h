@@ -19,4 +19,4 @@ std::vector<std::string> RemovableMountPoints();
 // when it exists; fallback when the variable is unset or empty.
 std::string FolderFromEnvironment(const char* variable, const std::string& fallback);
 
-}  // namespace files
+} // namespace files

@@ -21,7 +21,9 @@ std::string FolderFromEnvironment(const char* variable, const std::string& fallb
     return NormalisedAbsolutePath(value).value_or(fallback);
 }
 
-std::string StartupDiskPath() { return FolderFromEnvironment("DRAVO_STARTUP_DISK", "/"); }
+std::string StartupDiskPath() {
+    return FolderFromEnvironment("DRAVO_STARTUP_DISK", "/");
+}
 
 std::vector<std::string> VolumeRootPaths() {
     std::vector<std::string> roots{StartupDiskPath()};
@@ -41,7 +43,7 @@ std::vector<std::string> VolumeRootPaths() {
     return roots;
 }
 
-}  // namespace files
+} // namespace files
 
 FolderItem Volume(int index) {
     const auto roots = files::VolumeRootPaths();
@@ -50,4 +52,6 @@ FolderItem Volume(int index) {
     return FolderItem::AtPosixPath(roots[static_cast<std::size_t>(index)]);
 }
 
-int VolumeCount() { return static_cast<int>(files::VolumeRootPaths().size()); }
+int VolumeCount() {
+    return static_cast<int>(files::VolumeRootPaths().size());
+}

@@ -23,7 +23,7 @@ files::FinderInfoStorage LayerStorage(Storage storage) {
                                            : files::FinderInfoStorage::ExtendedAttribute;
 }
 
-}  // namespace
+} // namespace
 
 FakeMacDisk::FakeMacDisk(std::string_view name)
     : ownFolder_(std::make_unique<TemporaryFolder>()), root_(ownFolder_->Path(name)) {
@@ -39,7 +39,9 @@ std::string FakeMacDisk::Path(std::string_view relative) const {
     return relative.empty() ? root_ : files::JoinPath(root_, relative);
 }
 
-FolderItem FakeMacDisk::Root() const { return FolderItem::AtPosixPath(root_); }
+FolderItem FakeMacDisk::Root() const {
+    return FolderItem::AtPosixPath(root_);
+}
 
 FolderItem FakeMacDisk::Item(std::string_view relative) const {
     return FolderItem::AtPosixPath(Path(relative));

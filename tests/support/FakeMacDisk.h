@@ -38,8 +38,8 @@ public:
 
     FolderItem Folder(std::string_view relative);
     FolderItem File(std::string_view relative, std::string_view contents = "");
-    FolderItem TypedFile(std::string_view relative, std::string_view type,
-                         std::string_view creator, Storage storage = Storage::ExtendedAttribute,
+    FolderItem TypedFile(std::string_view relative, std::string_view type, std::string_view creator,
+                         Storage storage = Storage::ExtendedAttribute,
                          std::string_view contents = "");
     // A bundle folder with <contentsName>/PkgInfo holding typeCreator
     // ("APPLqWt1"), and <contentsName>/MacOS and Resources folders.

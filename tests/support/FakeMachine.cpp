@@ -17,4 +17,6 @@ FakeMacDisk& FakeMachine::AddVolume(std::string_view name) {
     return *volumes_.back();
 }
 
-std::string FakeMachine::VolumesFolder() const { return folder_.Path("Volumes"); }
+std::string FakeMachine::VolumesFolder() const {
+    return folder_.Path("Volumes");
+}

@@ -25,7 +25,7 @@ timespec AsTimespec(long long nanoseconds) {
                     static_cast<long>(nanoseconds % kNanoseconds)};
 }
 
-}  // namespace
+} // namespace
 
 EntryTimes TimesOf(const std::string& path) {
     const struct stat info = StatusOf(path);
@@ -39,7 +39,9 @@ void SetTimes(const std::string& path, EntryTimes times) {
         throw std::runtime_error("can't set the times of " + path);
 }
 
-unsigned PermissionsOf(const std::string& path) { return StatusOf(path).st_mode & 07777; }
+unsigned PermissionsOf(const std::string& path) {
+    return StatusOf(path).st_mode & 07777;
+}
 
 std::optional<std::string> AttributeOf(const std::string& path, const std::string& name) {
     return files::ReadAttribute(path, name.c_str());

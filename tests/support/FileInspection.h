@@ -8,7 +8,7 @@
 #include <string_view>
 
 struct EntryTimes {
-    long long accessed = 0;  // nanoseconds since 1970
+    long long accessed = 0; // nanoseconds since 1970
     long long modified = 0;
     bool operator==(const EntryTimes&) const = default;
 };

@@ -6,4 +6,6 @@ ScopedProgramFolder::ScopedProgramFolder(const std::string& folder) {
     files::SetProgramFolderForTesting(folder);
 }
 
-ScopedProgramFolder::~ScopedProgramFolder() { files::SetProgramFolderForTesting(""); }
+ScopedProgramFolder::~ScopedProgramFolder() {
+    files::SetProgramFolderForTesting("");
+}

@@ -15,4 +15,4 @@ std::string ExecutablePath() {
     return path;
 }
 
-}  // namespace files
+} // namespace files

@@ -17,8 +17,7 @@ constexpr long kHfsPlusMagic = 0x482b;
 
 // Runs a getxattr-style call twice: once for the size, once for the value,
 // again when the value grew in between.
-template <class Call>
-std::optional<std::string> ReadSized(Call call) {
+template <class Call> std::optional<std::string> ReadSized(Call call) {
     for (;;) {
         const ssize_t size = call(nullptr, 0);
         if (size <= 0)
@@ -34,11 +33,13 @@ std::optional<std::string> ReadSized(Call call) {
     }
 }
 
-}  // namespace
+} // namespace
 
 const char* const kNetatalkMetadataAttribute = "user.org.netatalk.Metadata";
 
-std::span<const char* const> FinderInfoAttributeNames() { return kFinderInfoNames; }
+std::span<const char* const> FinderInfoAttributeNames() {
+    return kFinderInfoNames;
+}
 
 std::string FinderInfoAttributeFor(const std::string& path) {
     struct statfs info {};
@@ -87,4 +88,4 @@ int WriteAttribute(int fd, const char* name, std::string_view value) {
     return fsetxattr(fd, name, value.data(), value.size(), 0) == 0 ? 0 : errno;
 }
 
-}  // namespace files
+} // namespace files

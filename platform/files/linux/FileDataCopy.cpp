@@ -35,7 +35,8 @@ std::optional<DataCopyFailure> CopyThroughBuffer(int from, int to) {
             return DataCopyFailure{errno, true};
         }
         for (ssize_t done = 0; done < read;) {
-            const ssize_t written = ::write(to, buffer.data() + done, static_cast<std::size_t>(read - done));
+            const ssize_t written =
+                ::write(to, buffer.data() + done, static_cast<std::size_t>(read - done));
             if (written < 0) {
                 if (errno == EINTR)
                     continue;
@@ -46,7 +47,7 @@ std::optional<DataCopyFailure> CopyThroughBuffer(int from, int to) {
     }
 }
 
-}  // namespace
+} // namespace
 
 std::optional<DataCopyFailure> CopyFileData(int from, int to, long long size) {
     long long copied = 0;
@@ -58,7 +59,7 @@ std::optional<DataCopyFailure> CopyFileData(int from, int to, long long size) {
             continue;
         }
         if (result == 0)
-            break;  // shorter than told, or a file the kernel copy can't read: check below
+            break; // shorter than told, or a file the kernel copy can't read: check below
         if (errno == EINTR)
             continue;
         if (!KernelCopyUnavailable(errno))
@@ -70,4 +71,4 @@ std::optional<DataCopyFailure> CopyFileData(int from, int to, long long size) {
     return CopyThroughBuffer(from, to);
 }
 
-}  // namespace files
+} // namespace files

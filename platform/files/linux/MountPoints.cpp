@@ -41,7 +41,7 @@ bool IsDiskMountPoint(const std::string& path) {
     return parts[0] == "run" && parts.size() == 4 && parts[1] == "media";
 }
 
-}  // namespace
+} // namespace
 
 std::vector<std::string> RemovableMountPoints() {
     std::vector<std::string> mountPoints;
@@ -61,4 +61,4 @@ std::vector<std::string> RemovableMountPoints() {
     return mountPoints;
 }
 
-}  // namespace files
+} // namespace files

@@ -97,4 +97,4 @@ TEST(Child, StoresASlashInAMacNameAsAColon) {
     EXPECT_EQ(child.AbsolutePath().ToUTF8(), disk.Path("1:2 report"));
 }
 
-}  // namespace
+} // namespace

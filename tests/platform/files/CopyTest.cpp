@@ -17,7 +17,8 @@ namespace {
 
 constexpr long long kSecond = 1'000'000'000LL;
 // 2011-03-11 and 2009-02-13, with nanoseconds a coarse copy would lose.
-constexpr EntryTimes kFileTimes{1299800000LL * kSecond + 123456789, 1234567890LL * kSecond + 987654321};
+constexpr EntryTimes kFileTimes{1299800000LL * kSecond + 123456789,
+                                1234567890LL * kSecond + 987654321};
 constexpr EntryTimes kFolderTimes{1299800000LL * kSecond + 1, 1234567890LL * kSecond + 2};
 constexpr EntryTimes kLinkTimes{1299800000LL * kSecond + 3, 1234567890LL * kSecond + 4};
 
@@ -213,4 +214,4 @@ TEST_F(CopyFileTo, ClearsTheLastErrorOnSuccess) {
     EXPECT_TRUE(here.LastError().IsEmpty());
 }
 
-}  // namespace
+} // namespace

@@ -137,4 +137,4 @@ TEST(CreateAsFolder, IsSeenAtOnceByTheParentsListing) {
     EXPECT_EQ(root.Count(), 2);
 }
 
-}  // namespace
+} // namespace

@@ -1,8 +1,8 @@
 // Type, creator and visibility come from the Finder information wherever a
 // Mac or a Linux file server keeps it.
 
-#include "platform/files/AppleDouble.h"
 #include "platform/files/FinderInfo.h"
+#include "platform/files/AppleDouble.h"
 #include "platform/files/FolderItem.h"
 #include "tests/support/FakeMacDisk.h"
 #include "tests/support/FileInspection.h"
@@ -112,7 +112,7 @@ TEST(TypeAndCreator, OfAFolderOrBundleAreFoldAndMACS) {
 TEST(AppleDouble, DamagedCompanionsHoldNoFinderInformation) {
     const std::string sound = files::MinimalAppleDouble(files::FinderInfo::ForFile("TEXT", "qWt1"));
     std::string beyondEnd = sound;
-    beyondEnd[33] = 90;  // entry 9 starts at 90, 32 bytes past the end
+    beyondEnd[33] = 90; // entry 9 starts at 90, 32 bytes past the end
     std::string tooManyEntries = sound;
     tooManyEntries[25] = 100;
     std::string badMagic = sound;
@@ -128,10 +128,10 @@ TEST(AppleDouble, MinimalCompanionIsThe82ByteFormEveryReaderAccepts) {
     const std::string blob = files::MinimalAppleDouble(files::FinderInfo::ForFile("TEXT", "qWt1"));
 
     EXPECT_EQ(blob.size(), 82u);
-    EXPECT_EQ(blob.substr(0, 26), Bytes({0, 5, 0x16, 7, 0, 2, 0, 0}) + std::string(16, '\0') +
-                                      Bytes({0, 2}));
-    EXPECT_EQ(blob.substr(26, 24), Bytes({0, 0, 0, 9, 0, 0, 0, 50, 0, 0, 0, 32, 0, 0, 0, 2, 0,
-                                          0, 0, 82, 0, 0, 0, 0}));
+    EXPECT_EQ(blob.substr(0, 26),
+              Bytes({0, 5, 0x16, 7, 0, 2, 0, 0}) + std::string(16, '\0') + Bytes({0, 2}));
+    EXPECT_EQ(blob.substr(26, 24),
+              Bytes({0, 0, 0, 9, 0, 0, 0, 50, 0, 0, 0, 32, 0, 0, 0, 2, 0, 0, 0, 82, 0, 0, 0, 0}));
     EXPECT_EQ(blob.substr(50, 8), "TEXTqWt1");
 }
 
@@ -177,8 +177,7 @@ const VisibilityCase kVisibility[] = {
          d.SetInvisible("Private");
      },
      "Private", false},
-    {"OtherFlagsOnly",
-     [](FakeMacDisk& d) { d.TypedFile("Shown", "TEXT", "ttxt"); }, "Shown", true},
+    {"OtherFlagsOnly", [](FakeMacDisk& d) { d.TypedFile("Shown", "TEXT", "ttxt"); }, "Shown", true},
 };
 
 class Visibility : public testing::TestWithParam<VisibilityCase> {};
@@ -202,4 +201,4 @@ TEST(Visibility, InvisibleFlagKeepsTypeAndCreator) {
     EXPECT_EQ(disk.Item("Hidden app").MacCreator().ToUTF8(), "qWt3");
 }
 
-}  // namespace
+} // namespace

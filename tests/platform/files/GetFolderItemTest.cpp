@@ -38,14 +38,14 @@ TEST_P(ProgramFolder, IsTheFolderAroundTheApplicationBundle) {
 
 INSTANTIATE_TEST_SUITE_P(
     Executables, ProgramFolder,
-    testing::Values(
-        BundleCase{"/media/usb/DRAVO Migration Assistant.app/contents/MacOS/dravo", "/media/usb"},
-        BundleCase{"/Applications/Tool.app/Contents/MacOS/tool", "/Applications"},
-        BundleCase{"/Top.APP/CONTENTS/macos/run", "/"},
-        BundleCase{"/opt/dravo/bin/dravo", "/opt/dravo/bin"},
-        BundleCase{"/opt/Folder/contents/MacOS/dravo", "/opt/Folder/contents/MacOS"},
-        BundleCase{"/opt/X.app/contents/Linux/dravo", "/opt/X.app/contents/Linux"},
-        BundleCase{"/opt/.app/contents/MacOS/dravo", "/opt/.app/contents/MacOS"}));
+    testing::Values(BundleCase{"/media/usb/DRAVO Migration Assistant.app/contents/MacOS/dravo",
+                               "/media/usb"},
+                    BundleCase{"/Applications/Tool.app/Contents/MacOS/tool", "/Applications"},
+                    BundleCase{"/Top.APP/CONTENTS/macos/run", "/"},
+                    BundleCase{"/opt/dravo/bin/dravo", "/opt/dravo/bin"},
+                    BundleCase{"/opt/Folder/contents/MacOS/dravo", "/opt/Folder/contents/MacOS"},
+                    BundleCase{"/opt/X.app/contents/Linux/dravo", "/opt/X.app/contents/Linux"},
+                    BundleCase{"/opt/.app/contents/MacOS/dravo", "/opt/.app/contents/MacOS"}));
 
 class Paths : public testing::Test {
 protected:
@@ -91,6 +91,15 @@ TEST_F(Paths, AMacPathLiesOnTheVolumeOfThatName) {
               Startup("Transfer/1:2 report"));
 }
 
+TEST_F(Paths, WhatAbsolutePathGaveComesBackWhateverItsBytes) {
+    const FolderItem latin1 = machine.StartupDisk().File("caf\xE9");
+
+    const FolderItem again = GetFolderItem(latin1.AbsolutePath());
+
+    EXPECT_EQ(again.AbsolutePath().Bytes(), latin1.AbsolutePath().Bytes());
+    EXPECT_TRUE(again.Exists());
+}
+
 class NotAPath : public testing::TestWithParam<std::string> {};
 
 TEST_P(NotAPath, GivesNil) {
@@ -98,11 +107,12 @@ TEST_P(NotAPath, GivesNil) {
     EXPECT_EQ(GetFolderItem(String::FromBytes(GetParam())), Nil);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, NotAPath,
-    testing::Values(std::string("/tmp/a\0b", 8), std::string("\0\0\0\0\x01\x02", 6),
-                    "Unmounted Disk:Users", "Macintosh HD::Users", ":relative", "\xFF\xFE",
-                    "/tmp/" + std::string(256, 'n'), "/" + std::string(5000, 'p')));
+INSTANTIATE_TEST_SUITE_P(Texts, NotAPath,
+                         testing::Values(std::string("/tmp/a\0b", 8),
+                                         std::string("\0\0\0\0\x01\x02", 6), "Unmounted Disk:Users",
+                                         "Macintosh HD::Users", ":relative", "\xFF\xFE",
+                                         "Macintosh HD:caf\xE9", "/tmp/" + std::string(256, 'n'),
+                                         "/" + std::string(5000, 'p')));
 
 TEST(Volumes, AreTheStartupDiskThenTheOtherVolumesInNameOrder) {
     FakeMachine machine;
@@ -146,4 +156,4 @@ TEST(SpecialFolders, FollowTheStartupDiskAndHomeOfTheMoment) {
     EXPECT_FALSE(SpecialFolder::Documents().Exists());
 }
 
-}  // namespace
+} // namespace

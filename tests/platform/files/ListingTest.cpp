@@ -99,7 +99,7 @@ TEST(Listing, ALoopReadingCountOnEveryPassStaysLinear) {
 
 TEST(Listing, CopesWithNamesThatAreNotUTF8AndEntriesThatVanish) {
     FakeMacDisk disk;
-    const std::string latin1 = "caf\xE9";  // "café" written by an old Latin-1 system
+    const std::string latin1 = "caf\xE9"; // "café" written by an old Latin-1 system
     disk.File(latin1, "x");
     disk.SymbolicLink("dangling", "nowhere");
 
@@ -120,4 +120,4 @@ TEST(Listing, CopesWithNamesThatAreNotUTF8AndEntriesThatVanish) {
     EXPECT_EQ(odd.MacType().ToUTF8(), "");
 }
 
-}  // namespace
+} // namespace

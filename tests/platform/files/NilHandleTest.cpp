@@ -62,4 +62,4 @@ TEST(NilHandle, ComparesEqualToNilOnlyWhenMissing) {
     EXPECT_NE(disk.Item("not there"), Nil);
 }
 
-}  // namespace
+} // namespace

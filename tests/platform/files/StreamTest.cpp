@@ -25,8 +25,8 @@ protected:
 };
 
 TEST_F(Streams, ReadsPascalStringsAndBigEndianLongs) {
-    BinaryStream stream = OpenBinary(Bytes({3, 'a', 'b', 'c', 0x00, 0x00, 0x01, 0x02, 0xFF, 0xFF,
-                                            0xFF, 0xFE, 0}));
+    BinaryStream stream =
+        OpenBinary(Bytes({3, 'a', 'b', 'c', 0x00, 0x00, 0x01, 0x02, 0xFF, 0xFF, 0xFF, 0xFE, 0}));
     ASSERT_NE(stream, Nil);
 
     EXPECT_EQ(stream.ReadPString().Bytes(), "abc");
@@ -162,4 +162,4 @@ TEST(TextFiles, ClosedStreamsReadNothing) {
     EXPECT_TRUE(binary.EndOfFile());
 }
 
-}  // namespace
+} // namespace
