@@ -12,7 +12,7 @@ FolderItem ChooseItem(ModalKind kind, const String& title, const FolderItem& ini
     modal.filter = filter.ToUTF8();
     modal.initialDirectory = initialDirectory;
     if (ModalScript::Answer(modal))
-        return modal.answer() == Modal::Answer::Chosen ? modal.chosen() : FolderItem();
+        return modal.GivenAnswer() == Modal::Answer::Chosen ? modal.ChosenItem() : FolderItem();
 
     QFileDialog dialog(nullptr, ToQString(title));
     if (!initialDirectory.IsNil())

@@ -48,7 +48,7 @@ MessageDialogButton* MessageDialog::Show(Window* parent) {
     modal.cancelButton = Describe(cancel_);
     modal.alternateButton = Describe(alternate_);
     if (ModalScript::Answer(modal)) {
-        switch (modal.answer()) {
+        switch (modal.GivenAnswer()) {
         case Modal::Answer::ActionButton:
             return &action_;
         case Modal::Answer::CancelButton:

@@ -47,7 +47,7 @@ void Cancel(Modal& modal) {
 bool Answered(const Modal& modal) {
     if (modal.kind == ModalKind::Window)
         return !modal.window->Visible();
-    return modal.answer() != Modal::Answer::None;
+    return modal.GivenAnswer() != Modal::Answer::None;
 }
 
 } // namespace

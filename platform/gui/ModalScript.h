@@ -27,7 +27,7 @@ struct ModalButton {
 
 class Modal {
 public:
-    enum class Answer { None, ActionButton, CancelButton, AlternateButton, Closed, Chosen, Hidden };
+    enum class Answer { None, ActionButton, CancelButton, AlternateButton, Closed, Chosen };
 
     explicit Modal(ModalKind kind) : kind(kind) {}
 
@@ -54,8 +54,8 @@ public:
     void Choose(const FolderItem& item);
     void CancelChooser();
 
-    Answer answer() const { return answer_; }
-    const FolderItem& chosen() const { return chosen_; }
+    Answer GivenAnswer() const { return answer_; }
+    const FolderItem& ChosenItem() const { return chosen_; }
     // What the failure hook reports about this modal.
     std::string Describe() const;
 
