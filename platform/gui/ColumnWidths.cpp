@@ -1,0 +1,68 @@
+#include "platform/gui/ColumnWidths.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+
+namespace {
+
+struct WidthEntry {
+    std::optional<int> pixels; // empty: the column shares what is left
+};
+
+std::string_view Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+WidthEntry ParseEntry(std::string_view entry, int listWidth) {
+    entry = Trimmed(entry);
+    const bool percent = !entry.empty() && entry.back() == '%';
+    if (percent)
+        entry = Trimmed(entry.substr(0, entry.size() - 1));
+    double value = 0;
+    const auto [end, error] = std::from_chars(entry.data(), entry.data() + entry.size(), value);
+    if (entry.empty() || error != std::errc() || end != entry.data() + entry.size() || value < 0)
+        return {};
+    return {static_cast<int>(percent ? listWidth * value / 100 : value)};
+}
+
+} // namespace
+
+std::vector<int> ColumnWidthsFor(std::string_view spec, int columnCount, int listWidth) {
+    std::vector<WidthEntry> entries(std::max(columnCount, 0));
+    for (std::size_t column = 0; column < entries.size() && !spec.empty(); ++column) {
+        const auto comma = spec.find(',');
+        entries[column] = ParseEntry(spec.substr(0, comma), listWidth);
+        spec = comma == std::string_view::npos ? std::string_view() : spec.substr(comma + 1);
+    }
+
+    int fixed = 0;
+    int shared = 0;
+    for (const auto& entry : entries) {
+        if (entry.pixels)
+            fixed += *entry.pixels;
+        else
+            ++shared;
+    }
+    const int rest = std::max(listWidth - fixed, 0);
+
+    std::vector<int> widths;
+    int sharesLeft = shared;
+    int restLeft = rest;
+    for (const auto& entry : entries) {
+        if (entry.pixels) {
+            widths.push_back(*entry.pixels);
+        } else {
+            // The last shared column takes the pixels that the division leaves over.
+            const int share = sharesLeft == 1 ? restLeft : rest / shared;
+            widths.push_back(share);
+            restLeft -= share;
+            --sharesLeft;
+        }
+    }
+    return widths;
+}

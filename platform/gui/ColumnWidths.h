@@ -1,0 +1,10 @@
+#pragma once
+// A list's column widths as the framework writes them: a comma-separated
+// entry per column, "N%" for a share of the list's width, "N" for pixels,
+// "*" for an equal share of what the others leave. A column without an entry
+// (or with one that is not a number) is a "*" column too.
+
+#include <string_view>
+#include <vector>
+
+std::vector<int> ColumnWidthsFor(std::string_view spec, int columnCount, int listWidth);

@@ -1,0 +1,40 @@
+#include "platform/gui/ListView.h"
+
+#include "platform/gui/ListCellDelegate.h"
+
+#include <QEvent>
+#include <QHeaderView>
+
+ListView::ListView(QWidget* parent) : QTreeView(parent) {
+    setItemDelegate(new ListCellDelegate(*this));
+}
+
+bool ListView::BackgroundPainted(int column) const {
+    return column >= 0 && column < static_cast<int>(backgroundPainted_.size()) &&
+           backgroundPainted_[column];
+}
+
+void ListView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                       const QModelIndex& index) const {
+    const QHeaderView* columns = header();
+    backgroundPainted_.assign(columns->count(), false);
+    if (paintCellBackground) {
+        for (int column = 0; column < columns->count(); ++column) {
+            if (columns->isSectionHidden(column) || columns->sectionSize(column) <= 0)
+                continue;
+            const QRect cell(columns->sectionViewportPosition(column), option.rect.top(),
+                             columns->sectionSize(column), option.rect.height());
+            backgroundPainted_[column] =
+                paintCellBackground(*painter, cell, index.siblingAtColumn(column));
+        }
+    }
+    QTreeView::drawRow(painter, option, index);
+    backgroundPainted_.clear();
+}
+
+bool ListView::viewportEvent(QEvent* event) {
+    const bool handled = QTreeView::viewportEvent(event);
+    if (event->type() == QEvent::Resize && onViewportResized)
+        onViewportResized();
+    return handled;
+}
