@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -120,6 +121,14 @@ TEST_F(PickerTest, CancelAfterChoosingHandsBackMinusOne) {
     EXPECT_FALSE(picker->Visible());
     EXPECT_EQ(picker->pVolNo, -1);
     EXPECT_TRUE(picker->pUser.IsEmpty());
+}
+
+TEST_F(PickerTest, AVolumeGoneSinceListingOffersNoUsers) {
+    auto picker = Window3::Instance();
+    std::filesystem::remove_all(machine.VolumesFolder() + "/Old Mac");
+    picker->Listbox1->SetListIndex(kOldMacRow);
+    EXPECT_EQ(picker->Listbox2->ListCount(), 0);
+    ExpectRefusal(*picker);
 }
 
 class LonePickerTest : public WizardTest {
