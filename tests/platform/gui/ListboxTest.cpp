@@ -2,8 +2,8 @@
 #include "platform/gui/ColumnWidths.h"
 #include "platform/gui/Window.h"
 #include "platform/threads/Cooperative.h"
-#include "platform/threads/EventLoop.h"
 #include "platform/threads/Thread.h"
+#include "tests/support/gui/GuiTest.h"
 
 #include <QAbstractItemModel>
 #include <QElapsedTimer>
@@ -24,7 +24,6 @@
 
 namespace {
 
-constexpr int kTimeLimitMs = 10000;
 const Color kTint = RGB(237, 243, 254);
 
 class ListWindow : public Window {
@@ -53,9 +52,10 @@ void StartThread(std::function<void()> run) {
 
 // A list set up as the item list window sets up its own: hierarchical, four
 // columns of which two hold data unseen, no heading.
-class ListboxTest : public testing::Test {
+class ListboxTest : public GuiTest {
 protected:
     void SetUp() override {
+        GuiTest::SetUp();
         window_ = Window::New<ListWindow>();
         list = window_->list;
         list->SetHierarchical(true);
@@ -64,8 +64,6 @@ protected:
         list->SetHasHeading(false);
         list->SetTextSize(12);
     }
-    void TearDown() override { window_->Close(); }
-
     QTreeView& View() const { return *static_cast<QTreeView*>(list->Widget()); }
 
     // A folder row whose expand adds `children` rows named "<name>/<i>".
@@ -135,11 +133,9 @@ protected:
         QTest::mouseClick(View().viewport(), Qt::LeftButton, {}, box.center());
     }
 
-    static void WaitFor(const std::function<bool()>& done) {
-        ASSERT_TRUE(coop::RunEventLoopUntil(done, kTimeLimitMs));
-    }
+    static void WaitFor(const std::function<bool()>& done) { ASSERT_TRUE(RunEventLoopUntil(done)); }
     static void ProcessEvents() {
-        coop::RunEventLoopUntil([] { return false; }, 20);
+        RunEventLoopUntil([] { return false; }, 20);
     }
 
     std::shared_ptr<ListWindow> window_;
