@@ -74,6 +74,13 @@ Listbox::Listbox(Window& window, std::string name)
         });
 }
 
+Listbox::~Listbox() {
+    // Qt deletes the view later, after this control has gone.
+    view_->paintCellBackground = nullptr;
+    view_->onViewportResized = nullptr;
+    model_->onUserCheck = nullptr;
+}
+
 void Listbox::DeleteAllRows() {
     for (ExpandScope* scope : expanding_)
         scope->row = nullptr;

@@ -48,6 +48,7 @@ public:
     static constexpr int TypeCheckbox = 2;
 
     Listbox(Window& window, std::string name);
+    ~Listbox() override;
 
     void DeleteAllRows();
     void AddRow(const String& text);
