@@ -1,9 +1,9 @@
 #include "platform/alias/AliasTarget.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "platform/alias/Catalogue.h"
 #include "platform/alias/MacNames.h"
 #include "platform/files/MacName.h"
 #include "platform/files/PosixPath.h"
@@ -57,12 +57,14 @@ std::vector<std::string> ColonPathBelowVolume(const std::string& macPath) {
     return names;
 }
 
+// The target in its parent: the volume's root when the parent ID says so,
+// else the folder of the parent's name in the root.
 std::vector<std::string> ByParentAndName(const AliasRecord& record) {
     const std::string target = TargetName(record);
     if (target.empty())
         return {};
-    if (record.parentID == 2)
-        return {target}; // the volume's root holds it
+    if (record.parentID == kRootDirID)
+        return {target};
     if (!record.parentName || record.parentName->empty())
         return {};
     return {DiskName(*record.parentName), target};
