@@ -1,0 +1,100 @@
+// The gathering run: the scan of the Applications folder, its end, and the
+// decision of what a recognised item picks up.
+
+#include "gather/Thread2.h"
+
+#include "common/Globals.h"
+#include "gather/Window2.h"
+#include "platform/Nil.h"
+#include "platform/threads/Cooperative.h"
+#include "wizard/Window1.h"
+
+void Thread2::Event_Run() {
+    // Every step reports to the wizard that started the run.
+    if (pWin1 == nullptr) throw NilObjectException();
+    if (pSelect) {
+        GetItem2Select(pFI);
+        return;
+    }
+    GetItem2(pFI);
+
+    // Every row expanded, from the last up, so that children inserted below a
+    // row never move a row still to be expanded.
+    const auto itemList = Window2::Instance();
+    const int n = itemList->Listbox1->ListCount();
+    for (int row = n - 1; row >= 0; --row) {
+        itemList->Listbox1->SetExpanded(row, true);
+        coop::YieldToNextThread();
+    }
+    itemList->StaticText1->SetVisible(false);
+    itemList->ProgressWheel1->SetVisible(false);
+
+    pWin1->StaticText10->SetEnabled(true);
+    pWin1->StaticText10->SetText("取得が完了したら、「次へ」ボタンを押して下さい。");
+    pWin1->PushButton2->SetEnabled(true);
+    pWin1->PushButton3->SetEnabled(true);
+    pWin1->PushButton4->SetEnabled(true);
+    pWin1->PushButton8->SetCaption("再取得");
+}
+
+// Only the folders lying directly in the root are examined; an application
+// package lying there itself is passed over.
+void Thread2::GetItem2(const FolderItem& root) {
+    // The old machine's disk has gone away: there is nothing to scan.
+    if (root == Nil) return;
+    for (int i = 1; i <= root.Count(); ++i) {
+        const FolderItem child = root.Item(i);
+        if (child != Nil) {
+            if (child.Exists() && child.Directory() && child.Visible() &&
+                LeftB(child.Name(), 1) != "." && !Globals::gAppPackage(child))
+                GetItem2Pickup(child, kScanned);
+            if (pWin1->pStopThread2) return;
+        }
+        coop::YieldToNextThread();
+    }
+}
+
+// Recognition runs afresh before each test. Five products are gathered; the
+// other seven are recognised and give nothing.
+bool Thread2::GetItem2Pickup(const FolderItem& item, std::int32_t mode) {
+    if (GetItem2FindCre(item, mode) == 0) {
+        String list = GetItem2PUApp("", item);
+        list = GetItem2PUPref(list, "Solvane初期設定");
+        list = GetItem2PUAS(list, "Solvane II");
+        GetItem2PUItem(list, "Solvane II");
+        return true;
+    }
+    if (GetItem2FindCre(item, mode) == 1) {
+        const String list = GetItem2PUApp("", item);
+        GetItem2PUItem(list, "Solvane II Swapdeck");
+        return true;
+    }
+    if (GetItem2FindCre(item, mode) == 3) {
+        String list = GetItem2PUApp("", item);
+        list = GetItem2PUPref(list, "Tessaro初期設定");
+        GetItem2PUItem(list, "Tessaro");
+        return true;
+    }
+    if (GetItem2FindCre(item, mode) == 4) {
+        String list = GetItem2PUApp("", item);
+        list = GetItem2PUPref(list, "Kelmo初期設定");
+        list = GetItem2PUAS(list, "Kelmo");
+        GetItem2PUItem(list, "Kelmo");
+        return true;
+    }
+    if (GetItem2FindCre(item, mode) == 9) {
+        String list = GetItem2PUApp("", item);
+        list = GetItem2PUPref(list, "Brisko初期設定");
+        GetItem2PUItem(list, "Brisko");
+        return true;
+    }
+    if (GetItem2FindCre(item, mode) == kDocumentFolder) {
+        GetItem2PUDoc("", item, "DD");
+        return true;
+    }
+    if (GetItem2FindCre(item, mode) == kDocumentFile) {
+        GetItem2PUDoc("", item, "D");
+        return true;
+    }
+    return false;
+}
