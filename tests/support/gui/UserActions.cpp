@@ -42,6 +42,10 @@ void Choose(const MenuItem& item) {
     item.Action()->trigger();
 }
 
+bool ModalDialogShown() {
+    return QApplication::activeModalWidget() != nullptr;
+}
+
 bool PressModalButton(const std::string& caption) {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal)

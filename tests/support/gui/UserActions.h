@@ -21,6 +21,7 @@ void PressReturn(const Window& window);
 void OpenMenu(const MenuItem& menu);
 // Choosing the item, as a click or its shortcut does.
 void Choose(const MenuItem& item);
+bool ModalDialogShown();
 // Clicks the button with that caption in the modal dialog being shown by Qt;
 // false when there is no such dialog or button.
 bool PressModalButton(const std::string& caption);
