@@ -5,6 +5,7 @@
 #include "tests/support/FakeMacDisk.h"
 #include "tests/support/FileInspection.h"
 #include "tests/support/ScopedFileSizeLimit.h"
+#include "tests/support/ScopedRamDisk.h"
 
 #include <gtest/gtest.h>
 
@@ -126,6 +127,29 @@ TEST_F(CopyFileTo, CopiesALinkItselfAsALink) {
 
     EXPECT_TRUE(fs::is_symlink(disk.Path("To/Shortcut")));
     EXPECT_EQ(fs::read_symlink(disk.Path("To/Shortcut")), disk.Path("Elsewhere"));
+}
+
+TEST_F(CopyFileTo, KeepsFinderInformationInCompanionsOnADiskWithoutAttributes) {
+    ScopedRamDisk stick;
+    if (!stick.Available())
+        GTEST_SKIP() << "no rights to mount a RAM disk";
+    disk.TypedFile("From/Tree/doc", "TEXT", "qWt1");
+    disk.TypedFile("From/Tree/sub/inner", "APPL", "qWt2");
+    disk.TypedFile("From/Tree/own", "PDF ", "prvw", Storage::AppleDouble);
+    disk.TypedFile("From/top", "TEXT", "ttxt");
+    const FolderItem stickRoot = FolderItem::AtPosixPath(stick.Path());
+
+    ASSERT_TRUE(disk.Item("From/Tree").CopyFileTo(stickRoot));
+    ASSERT_TRUE(disk.Item("From/top").CopyFileTo(stickRoot));
+
+    EXPECT_EQ(RawEntries(stick.Path()), (std::set<std::string>{"Tree", "top", "._top"}));
+    EXPECT_EQ(RawEntries(stick.Path() + "/Tree"),
+              (std::set<std::string>{"doc", "._doc", "own", "._own", "sub"}));
+    const FolderItem tree = stickRoot.Child("Tree");
+    EXPECT_EQ(tree.Child("doc").MacCreator().ToUTF8(), "qWt1");
+    EXPECT_EQ(tree.Child("sub").Child("inner").MacType().ToUTF8(), "APPL");
+    EXPECT_EQ(tree.Child("own").MacCreator().ToUTF8(), "prvw");
+    EXPECT_EQ(stickRoot.Child("top").MacCreator().ToUTF8(), "ttxt");
 }
 
 TEST_F(CopyFileTo, IsSeenAtOnceByTheDestinationsListing) {
