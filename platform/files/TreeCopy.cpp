@@ -45,8 +45,9 @@ int RenameWithoutReplacing(int folderFd, const std::string& from, const std::str
     return renameat(folderFd, from.c_str(), folderFd, to.c_str()) == 0 ? 0 : errno;
 }
 
-} // namespace
-
+// Walks up from the folder through ".." to the root; true when the entry is
+// met on the way. Works on the entries themselves, so links and different
+// spellings of a path can't hide it.
 bool IsSameOrInside(int folderFd, const struct stat& entry) {
     Descriptor walker(dup(folderFd));
     struct stat current {};
@@ -62,6 +63,8 @@ bool IsSameOrInside(int folderFd, const struct stat& entry) {
         current = above;
     }
 }
+
+} // namespace
 
 bool CopyIntoFolder(const std::string& sourcePath, const std::string& destinationFolder,
                     std::string& error) {
