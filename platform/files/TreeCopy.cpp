@@ -45,9 +45,8 @@ int RenameWithoutReplacing(int folderFd, const std::string& from, const std::str
     return renameat(folderFd, from.c_str(), folderFd, to.c_str()) == 0 ? 0 : errno;
 }
 
-// Walks up from the folder through ".." to the root; true when the entry is
-// met on the way. Works on the entries themselves, so links and different
-// spellings of a path can't hide it.
+} // namespace
+
 bool IsSameOrInside(int folderFd, const struct stat& entry) {
     Descriptor walker(dup(folderFd));
     struct stat current {};
@@ -63,8 +62,6 @@ bool IsSameOrInside(int folderFd, const struct stat& entry) {
         current = above;
     }
 }
-
-} // namespace
 
 bool CopyIntoFolder(const std::string& sourcePath, const std::string& destinationFolder,
                     std::string& error) {
