@@ -1,0 +1,48 @@
+#include "platform/work/FileWork.h"
+
+#include "platform/files/TreeCopy.h"
+#include "platform/work/BackgroundWork.h"
+#include "platform/work/SafeReplace.h"
+
+#include <memory>
+#include <string>
+
+namespace work {
+
+namespace {
+
+// What a job reports; shared, as the job may outlive a caller that quits.
+struct Outcome {
+    bool succeeded = false;
+    std::string error;
+};
+
+bool Finish(const Outcome& outcome, String& reason) {
+    reason = outcome.succeeded ? String() : String(outcome.error);
+    return outcome.succeeded;
+}
+
+} // namespace
+
+bool CopyFileTo(const FolderItem& item, const FolderItem& folder, String& reason) {
+    // Plain paths go to the worker, never the handles the GUI thread uses.
+    const std::string source = item.PosixPath();
+    const std::string destination = folder.PosixPath();
+    const auto outcome = std::make_shared<Outcome>();
+    RunInBackground([outcome, source, destination] {
+        outcome->succeeded = files::CopyIntoFolder(source, destination, outcome->error);
+    });
+    return Finish(*outcome, reason);
+}
+
+bool ReplaceWithCopy(const FolderItem& existing, const FolderItem& item, String& reason) {
+    const std::string target = existing.PosixPath();
+    const std::string source = item.PosixPath();
+    const auto outcome = std::make_shared<Outcome>();
+    RunInBackground([outcome, target, source] {
+        outcome->succeeded = ReplaceWithCopyOf(target, source, outcome->error);
+    });
+    return Finish(*outcome, reason);
+}
+
+} // namespace work

@@ -1,0 +1,23 @@
+#pragma once
+// Copies of files and folders for the transfer, made on a background thread
+// while the calling cooperative thread yields (see BackgroundWork.h): however
+// long one copy takes, the windows keep redrawing and taking clicks.
+
+#include "platform/files/FolderItem.h"
+#include "platform/text/String.h"
+
+namespace work {
+
+// Copies item into folder as FolderItem::CopyFileTo does: its whole tree,
+// with its metadata, under its own name; an entry of that name there is left
+// untouched and the copy refused. False, with the reason ("<path>: <why>"),
+// when nothing was copied.
+bool CopyFileTo(const FolderItem& item, const FolderItem& folder, String& reason);
+
+// Puts a copy of item in the place of the existing entry (see SafeReplace.h):
+// the old entry is removed only once the copy is complete; on failure it is
+// whole and no temporary entry is left. Refused when the existing entry is
+// the item itself or holds it.
+bool ReplaceWithCopy(const FolderItem& existing, const FolderItem& item, String& reason);
+
+} // namespace work

@@ -1,0 +1,18 @@
+#pragma once
+// Replacing an entry by a copy of another without ever losing the entry
+// replaced: the copy is made in a hidden folder beside it, and only once it
+// is complete do the two change places; then the old one is removed. Works
+// on POSIX paths alone, so it may run on any thread.
+
+#include <string>
+
+namespace work {
+
+// Replaces the entry at targetPath with a copy of the entry at sourcePath,
+// its whole tree with its metadata, under the target's name. On failure the
+// target is whole and nothing else is left; the reason ("<path>: <why>") is in
+// error. Refuses when the target is the source itself or holds it.
+bool ReplaceWithCopyOf(const std::string& targetPath, const std::string& sourcePath,
+                       std::string& error);
+
+} // namespace work

@@ -1,0 +1,15 @@
+#include "platform/work/EntrySwap.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+
+#include <cerrno>
+
+namespace work {
+
+int SwapEntries(int folderA, const std::string& nameA, int folderB, const std::string& nameB) {
+    return renameat2(folderA, nameA.c_str(), folderB, nameB.c_str(), RENAME_EXCHANGE) == 0 ? 0
+                                                                                           : errno;
+}
+
+} // namespace work
