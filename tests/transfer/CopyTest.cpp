@@ -1,0 +1,245 @@
+// STEP 3 on the old machine, external device: the copy of the ticked items
+// into the transfer folder, driven through the wizard's buttons.
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "gather/Window2.h"
+#include "platform/gui/Application.h"
+#include "tests/transfer/TransferTest.h"
+#include "tests/transfer/TreeSnapshot.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+class DeviceCopy : public TransferTest {
+protected:
+    void SetUp() override {
+        TransferTest::SetUp();
+        InstallKelmo(Disk(), Machine().Home());
+        InstallTessaro(Disk(), Machine().Home());
+    }
+
+    void ExpectCopied(const std::string& subFolder, const std::string& name,
+                      const std::string& original) {
+        EXPECT_EQ(SnapshotOf(TransferPath(subFolder + "/" + name)), SnapshotOf(DiskPath(original)))
+            << subFolder << "/" << name;
+    }
+    void ExpectRunEndState() {
+        EXPECT_FALSE(wizard->ProgressBar1->Visible());
+        EXPECT_EQ(wizard->PushButton5->Caption(), String("コピー"));
+        EXPECT_TRUE(wizard->StaticText10->Enabled());
+        EXPECT_TRUE(wizard->PushButton2->Enabled());
+        EXPECT_EQ(wizard->PushButton2->Caption(), String("終了"));
+        EXPECT_EQ(wizard->StaticText21->Text(), String(""));
+        EXPECT_FALSE(wizard->pRunningCP);
+    }
+    void ExpectCompleted() {
+        ExpectRunEndState();
+        EXPECT_EQ(InstructionText(), texts::kCopyDone);
+        EXPECT_FALSE(wizard->PushButton5->Enabled());
+        EXPECT_FALSE(wizard->PushButton7->Visible());
+        EXPECT_FALSE(wizard->pIncompleteCP);
+        EXPECT_EQ(caution.count, 0);
+    }
+    // Stopped or incomplete: Copy and Back can be pressed again.
+    void ExpectCopyCanBeRepeated(const std::string& instruction) {
+        ExpectRunEndState();
+        EXPECT_EQ(InstructionText(), instruction);
+        EXPECT_TRUE(wizard->PushButton5->Enabled());
+        EXPECT_TRUE(wizard->PushButton7->Visible());
+        EXPECT_TRUE(wizard->PushButton7->Enabled());
+    }
+    std::string KelmoPath() const { return DiskPath("Applications/Kelmo"); }
+};
+
+// How the user leaves the ticks before pressing Copy, and what the transfer
+// folder then holds.
+struct TickCase {
+    const char* name;
+    void (*setTicks)(Listbox& list);
+    std::map<std::string, Names> transferFolder;
+};
+
+class Ticks : public DeviceCopy, public testing::WithParamInterface<TickCase> {};
+
+TEST_P(Ticks, TransferFolderHoldsTheTickedItemsWhole) {
+    GatherByDevice();
+    GoToCopyStep();
+    GetParam().setTicks(List());
+    PressCopy();
+
+    ExpectCompleted();
+    const auto& expected = GetParam().transferFolder;
+    Names subFolders;
+    int items = 0;
+    for (const auto& [subFolder, names] : expected) {
+        subFolders.push_back(subFolder);
+        EXPECT_EQ(NamesIn(TransferPath(subFolder)), names) << subFolder;
+        items += static_cast<int>(names.size());
+    }
+    EXPECT_EQ(NamesIn(TransferPath()), subFolders);
+    EXPECT_EQ(wizard->ProgressBar1->Maximum(), items);
+    EXPECT_EQ(wizard->ProgressBar1->Value(), items);
+    const std::map<std::string, std::string> originals{
+        {"App/Kelmo", "Applications/Kelmo"},
+        {"App/Tessaro", "Applications/Tessaro"},
+        {"Pref/Kelmo初期設定", Home("Library/Preferences/Kelmo初期設定")},
+        {"Pref/Tessaro初期設定", Home("Library/Preferences/Tessaro初期設定")},
+        {"AS/Kelmo", Home("Library/Application Support/Kelmo")}};
+    for (const auto& [subFolder, names] : expected)
+        for (const auto& name : names)
+            ExpectCopied(subFolder, name, originals.at(subFolder + "/" + name));
+}
+
+const std::map<std::string, Names> kEverything{{"AS", {"Kelmo"}},
+                                               {"App", {"Kelmo", "Tessaro"}},
+                                               {"Pref", {"Kelmo初期設定", "Tessaro初期設定"}}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Device, Ticks,
+    testing::Values(
+        TickCase{"AllTicked", [](Listbox&) {}, kEverything},
+        TickCase{
+            "ItemRowUntickedUnderTickedGroup",
+            [](Listbox& list) { list.SetCellCheck(RowOf(list, "Kelmo初期設定", "P"), 0, false); },
+            {{"AS", {"Kelmo"}}, {"App", {"Kelmo", "Tessaro"}}, {"Pref", {"Tessaro初期設定"}}}},
+        // Copy expands every row again, and a GroupRow's new ItemRows are ticked.
+        TickCase{"CollapsedGroupUnticked",
+                 [](Listbox& list) {
+                     const int group = RowOf(list, "Tessaro", "");
+                     list.SetExpanded(group, false);
+                     list.SetCellCheck(group, 0, false);
+                 },
+                 kEverything},
+        TickCase{"TickedGroupWithoutTickedItems",
+                 [](Listbox& list) {
+                     list.SetCellCheck(RowOf(list, "Tessaro", "AD"), 0, false);
+                     list.SetCellCheck(RowOf(list, "Tessaro初期設定", "P"), 0, false);
+                 },
+                 {{"AS", {"Kelmo"}}, {"App", {"Kelmo"}}, {"Pref", {"Kelmo初期設定"}}}},
+        TickCase{"UntickedGroupAboveTickedItems",
+                 [](Listbox& list) { list.SetCellCheck(RowOf(list, "Kelmo", ""), 0, false); },
+                 kEverything}),
+    [](const testing::TestParamInfo<TickCase>& info) { return info.param.name; });
+
+TEST_F(DeviceCopy, ItemOnTwoRowsIsCopiedOnce) {
+    GatherByDevice();
+    AddByHand(Disk().Item("Applications/Kelmo"), true);
+    ASSERT_EQ(List().ListCount(), 11);
+    GoToCopyStep();
+    PressCopy();
+
+    ExpectCompleted();
+    EXPECT_EQ(NamesIn(TransferPath("App")), (Names{"Kelmo", "Tessaro"}));
+    EXPECT_EQ(wizard->ProgressBar1->Maximum(), 5);
+}
+
+TEST_F(DeviceCopy, EmptyListLeavesAnEmptyTransferFolder) {
+    std::filesystem::remove_all(DiskPath("Applications/Kelmo"));
+    std::filesystem::remove_all(DiskPath("Applications/Tessaro"));
+    device.File("temp/App/Left Over/Plan", "from an earlier run");
+    GatherByDevice();
+    GoToCopyStep();
+    PressCopy();
+
+    ExpectCompleted();
+    EXPECT_TRUE(device.Item("temp").Directory());
+    EXPECT_EQ(NamesIn(TransferPath()), Names{});
+    EXPECT_EQ(wizard->ProgressBar1->Maximum(), 0);
+}
+
+TEST_F(DeviceCopy, StatusLineNamesTheItemBeingCopied) {
+    GatherByDevice();
+    GoToCopyStep();
+    StartCopy();
+    WaitForStatus(*wizard->StaticText21);
+    EXPECT_EQ(wizard->PushButton5->Caption(), String("中止"));
+    EXPECT_FALSE(wizard->PushButton7->Enabled());
+    EXPECT_EQ(InstructionText(), "コピー中です。コピー終了まで数分かかる場合があります。");
+    EXPECT_TRUE(wizard->ProgressBar1->Visible());
+    EXPECT_EQ(wizard->StaticText21->Text().ToUTF8(), KelmoPath() + " をコピー中...");
+    WaitForRunEnd();
+    ExpectCompleted();
+}
+
+TEST_F(DeviceCopy, StopAfterTheFirstItemLeavesItAlone) {
+    GatherByDevice();
+    GoToCopyStep();
+    StartCopy();
+    WaitForStatus(*wizard->StaticText21);
+    wizard->PushButton5->Push();
+    EXPECT_TRUE(wizard->pStopThread1);
+    WaitForRunEnd();
+
+    ExpectCopyCanBeRepeated(texts::kCopyStopped);
+    EXPECT_EQ(NamesIn(TransferPath()), Names{"App"});
+    EXPECT_EQ(NamesIn(TransferPath("App")), Names{"Kelmo"});
+    EXPECT_EQ(wizard->ProgressBar1->Value(), 1);
+    EXPECT_EQ(caution.count, 0);
+}
+
+TEST_F(DeviceCopy, RunAfterAStopEmptiesTheFolderAndCopiesEveryItem) {
+    GatherByDevice();
+    GoToCopyStep();
+    StartCopy();
+    // Stopped while the second item is on its way: the first one stays marked as handled.
+    const std::string second =
+        DiskPath(Home("Library/Preferences/Kelmo初期設定")) + " をコピー中...";
+    WaitUntil([&] { return wizard->StaticText21->Text().ToUTF8() == second; });
+    wizard->PushButton5->Push();
+    WaitForRunEnd();
+    ASSERT_EQ(InstructionText(), texts::kCopyStopped);
+    device.File("temp/App/Stray", "not gathered");
+
+    PressCopy();
+    ExpectCompleted();
+    EXPECT_EQ(wizard->ProgressBar1->Maximum(), 5);
+    EXPECT_EQ(NamesIn(TransferPath("App")), (Names{"Kelmo", "Tessaro"}));
+    EXPECT_EQ(NamesIn(TransferPath("Pref")), (Names{"Kelmo初期設定", "Tessaro初期設定"}));
+    EXPECT_EQ(NamesIn(TransferPath("AS")), Names{"Kelmo"});
+}
+
+TEST_F(DeviceCopy, QuitAfterACompletedCopyMarksEveryAssistantBundle) {
+    CopyToDevice();
+    ExpectCompleted();
+    QuitWithNext();
+    EXPECT_TRUE(HasMarker(kBundle));
+    EXPECT_TRUE(HasMarker(kSecondBundle));
+    EXPECT_EQ(question.count, 0);
+}
+
+class QuitWhileCopying : public DeviceCopy, public testing::WithParamInterface<bool> {};
+
+TEST_P(QuitWhileCopying, AsksAndNeverMarksAnUnfinishedCopy) {
+    const bool forceQuit = GetParam();
+    GatherByDevice();
+    GoToCopyStep();
+    StartCopy();
+    WaitForStatus(*wizard->StaticText21);
+    AnswerQuitQuestion(forceQuit);
+    Quit();
+
+    EXPECT_EQ(question.count, 1);
+    EXPECT_EQ(question.message, texts::kCopyQuestion);
+    EXPECT_EQ(QuitCount(), forceQuit ? 1 : 0);
+    EXPECT_FALSE(HasMarker());
+    WaitForRunEnd();
+    EXPECT_FALSE(HasMarker());
+    if (!forceQuit) {
+        // The run went on to its end; now the quit marks the folder done.
+        ExpectCompleted();
+        QuitWithNext();
+        EXPECT_TRUE(HasMarker());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, QuitWhileCopying, testing::Values(true, false),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return info.param ? "ForceQuit" : "Stay";
+                         });
+
+} // namespace

@@ -1,0 +1,159 @@
+// The transfer run: the control changes of each mode around its count and
+// transfer, and the outcome that the run leaves on its page.
+
+#include "transfer/Thread1.h"
+
+#include "common/Globals.h"
+#include "platform/Nil.h"
+#include "platform/files/GetFolderItem.h"
+#include "wizard/Window1.h"
+
+namespace {
+
+String TwoLines(const String& first, const String& second) {
+    return first + EndOfLine() + second;
+}
+
+// Clears the wizard's running flag however the run ends.
+class RunningFlag {
+public:
+    explicit RunningFlag(Window1& wizard) : wizard_(wizard) {}
+    ~RunningFlag() { wizard_.pRunningCP = false; }
+    RunningFlag(const RunningFlag&) = delete;
+    RunningFlag& operator=(const RunningFlag&) = delete;
+
+private:
+    Window1& wizard_;
+};
+
+} // namespace
+
+void Thread1::Event_Run() {
+    // Every step reports to the wizard that started the run.
+    if (pWin1 == nullptr)
+        throw NilObjectException();
+    const RunningFlag running(*pWin1);
+    if (pMode == 1)
+        CopyToDevice();
+    else if (pMode == 2)
+        PasteFromDevice();
+    else if (pMode == 3)
+        NetworkCopy();
+}
+
+void Thread1::CopyToDevice() {
+    pWin1->PushButton5->SetCaption("中止");
+    pWin1->PushButton7->SetEnabled(false);
+    pWin1->StaticText10->SetText("コピー中です。コピー終了まで数分かかる場合があります。");
+    pWin1->ProgressBar1->SetVisible(true);
+    pWin1->ProgressBar1->SetMaximum(CopyCount());
+    DeleteFolderItem();
+    const bool stopped = CopyFolderItem();
+    pWin1->ProgressBar1->SetVisible(false);
+    pWin1->PushButton5->SetCaption("コピー");
+    pWin1->StaticText10->SetEnabled(true);
+    pWin1->PushButton2->SetEnabled(true);
+    pWin1->PushButton2->SetCaption("終了");
+    pWin1->StaticText21->SetText("");
+    if (stopped) {
+        pWin1->PushButton7->SetEnabled(true);
+        pWin1->StaticText10->SetText(TwoLines(
+            "コピーが中止されました。このまま終了しても、ペーストのステップには進めません。",
+            "ペーストのステップに進むには、コピーを完了させてください。"));
+    } else if (!pFailures.Empty()) {
+        pWin1->PushButton7->SetEnabled(true);
+        pWin1->StaticText10->SetText(
+            TwoLines("コピーできなかったアイテムがあります。このまま終了しても、ペーストのステップ"
+                     "には進めません。",
+                     "原因を取り除いてから、再度コピーボタンを押してください。"));
+    } else {
+        pWin1->StaticText10->SetText(
+            TwoLines("コピーが完了しました。終了ボタンを押して、本ソフトウェアを終了して下さい。",
+                     "その後、外部デバイスを新マシンに繋ぎ直して、再度起動してください。"));
+        pWin1->PushButton5->SetEnabled(false);
+        pWin1->PushButton7->SetVisible(false);
+    }
+    ReportOutcome(stopped, "コピーできなかったアイテムがあります。");
+}
+
+void Thread1::PasteFromDevice() {
+    const FolderItem transferFolder = GetFolderItem("temp");
+    if (transferFolder == Nil || !transferFolder.Exists()) {
+        Globals::gCautionDlg1(pWin1.get(), Globals::gBeep,
+                              "ペースト用のフォルダがないので処理できません。", "");
+        // Nothing was pasted: quitting must keep the marker for a paste to come.
+        pWin1->pIncompleteCP = true;
+        return;
+    }
+    pWin1->PushButton6->SetCaption("中止");
+    pWin1->PushButton7->SetEnabled(false);
+    pWin1->StaticText10->SetText("ペースト中です。ペースト終了まで数分かかる場合があります。");
+    pWin1->RadioButton5->SetEnabled(false);
+    pWin1->RadioButton6->SetEnabled(false);
+    pWin1->ProgressBar2->SetVisible(true);
+    pWin1->ProgressBar2->SetMaximum(PasteCount());
+    const bool stopped = PasteFolderItem();
+    pWin1->ProgressBar2->SetVisible(false);
+    pWin1->PushButton6->SetCaption("ペースト");
+    pWin1->StaticText10->SetEnabled(true);
+    pWin1->PushButton2->SetEnabled(true);
+    pWin1->PushButton2->SetCaption("終了");
+    pWin1->StaticText25->SetText("");
+    if (stopped) {
+        pWin1->StaticText10->SetText(
+            TwoLines("ペーストが中止されました。ペーストは不完全なまま終了しました。",
+                     "ペーストを最後まで完了させるには再度ペーストボタンを押してください。"));
+    } else if (!pFailures.Empty()) {
+        // The marker stays, so the paste can be made again.
+        pWin1->StaticText10->SetText(
+            TwoLines("ペーストできなかったアイテムがあります。ペーストは不完全なまま終了しました。",
+                     "原因を取り除いてから、再度ペーストボタンを押してください。"));
+    } else {
+        pWin1->StaticText10->SetText(
+            "ペーストが完了しました。終了ボタンを押して、本ソフトウェアを終了して下さい。");
+        pWin1->PushButton6->SetEnabled(false);
+        pWin1->pPastePhase = 2;
+    }
+    ReportOutcome(stopped, "ペーストできなかったアイテムがあります。");
+}
+
+void Thread1::NetworkCopy() {
+    pWin1->PushButton5->SetCaption("中止");
+    pWin1->PushButton7->SetEnabled(false);
+    pWin1->StaticText10->SetText("ネットコピー中です。コピー終了まで数分かかる場合があります。");
+    pWin1->RadioButton3->SetEnabled(false);
+    pWin1->RadioButton4->SetEnabled(false);
+    pWin1->ProgressBar1->SetVisible(true);
+    pWin1->ProgressBar1->SetMaximum(CopyCount());
+    const bool stopped = NetCopyPaste();
+    pWin1->ProgressBar1->SetVisible(false);
+    pWin1->PushButton5->SetCaption("コピー");
+    pWin1->StaticText10->SetEnabled(true);
+    pWin1->PushButton2->SetEnabled(true);
+    pWin1->PushButton2->SetCaption("終了");
+    pWin1->StaticText21->SetText("");
+    if (stopped) {
+        pWin1->PushButton7->SetEnabled(true);
+        pWin1->StaticText10->SetText(
+            TwoLines("ネットコピーが中止されました。コピーは不完全なまま終了しました。",
+                     "コピーを最後まで完了させるには再度コピーボタンを押してください。"));
+    } else if (!pFailures.Empty()) {
+        pWin1->PushButton7->SetEnabled(true);
+        pWin1->StaticText10->SetText(TwoLines(
+            "ネットコピーできなかったアイテムがあります。コピーは不完全なまま終了しました。",
+            "原因を取り除いてから、再度コピーボタンを押してください。"));
+    } else {
+        pWin1->StaticText10->SetText(
+            "ネットコピーが完了しました。終了ボタンを押して、本ソフトウェアを終了して下さい。");
+        pWin1->PushButton5->SetEnabled(false);
+        pWin1->PushButton7->SetVisible(false);
+    }
+    ReportOutcome(stopped, "ネットコピーできなかったアイテムがあります。");
+}
+
+void Thread1::ReportOutcome(bool stopped, const String& message) {
+    pWin1->pIncompleteCP = !pFailures.Empty();
+    pWin1->pRunningCP = false;
+    if (!stopped && !pFailures.Empty())
+        Globals::gCautionDlg1(pWin1.get(), Globals::gBeep, message, pFailures.Explanation());
+}

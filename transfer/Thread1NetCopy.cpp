@@ -1,0 +1,58 @@
+// The copy of STEP 3 in the network method: each ticked item goes from the
+// old machine's disk straight into this machine's folder for its kind.
+
+#include "common/Globals.h"
+#include "common/TextEnco.h"
+#include "platform/files/SpecialFolder.h"
+#include "transfer/ItemPlacement.h"
+#include "transfer/Thread1.h"
+#include "transfer/TransferWalk.h"
+#include "wizard/Window1.h"
+
+namespace {
+
+// This machine's folder for an item kind; Nil for a kind the gathering never writes.
+FolderItem DestinationFolder(const String& kind) {
+    if (kind == "AD")
+        return SpecialFolder::Applications();
+    if (kind == "A")
+        return SpecialFolder::Applications();
+    if (kind == "P")
+        return SpecialFolder::Preferences();
+    if (kind == "AS")
+        return SpecialFolder::ApplicationData();
+    if (kind == "DD")
+        return SpecialFolder::Documents();
+    if (kind == "D")
+        return SpecialFolder::Documents();
+    return Nil;
+}
+
+} // namespace
+
+bool Thread1::NetCopyPaste() {
+    std::int32_t count = 0;
+    return TransferWalk(*pWin1, [this, &count](const WalkRow& row) {
+        const FolderItem& item = row.record.item;
+        const FolderItem destination = DestinationFolder(row.kind);
+        // An item gone with the old machine's disk is one that could not be copied.
+        if (item == Nil || !item.Exists()) {
+            pFailures.Add(row.name, MissingReason(item));
+            return false;
+        }
+        if (destination == Nil || !destination.Exists()) {
+            pFailures.Add(row.name, destination == Nil ? UnknownKindReason(row.kind)
+                                                       : MissingReason(destination));
+            return false;
+        }
+        pWin1->StaticText21->SetText(item.AbsolutePath() +
+                                     TextEnco::gEncText(" をコピー中...", "UTF-8", "Shift-JIS"));
+        Globals::gWait(100);
+        String reason;
+        if (!PlaceItem(item, destination, pExist, reason))
+            pFailures.Add(row.name, reason);
+        ++count;
+        pWin1->ProgressBar1->SetValue(count);
+        return pWin1->pStopThread1;
+    });
+}
