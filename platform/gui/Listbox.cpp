@@ -5,7 +5,7 @@
 #include "platform/gui/LayoutFont.h"
 #include "platform/gui/ListModel.h"
 #include "platform/gui/ListView.h"
-#include "platform/threads/Scheduler.h"
+#include "platform/threads/Cooperative.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -17,9 +17,7 @@ namespace {
 
 // The cooperative thread running now (null on the event loop's own stack):
 // an expand's handler runs on the thread that raised it.
-const void* CurrentCaller() {
-    return coop::detail::Scheduler::Instance().Current();
-}
+const void* CurrentCaller() { return coop::CurrentThreadKey(); }
 
 // True when `row` lies somewhere below `ancestor` (not when it is `ancestor`).
 bool IsUnder(const ListRow* row, const ListRow* ancestor) {
