@@ -68,7 +68,8 @@ void MakeDocuments(FakeMacDisk& disk, const std::string& documents) {
 
 // Each product finds its document folder through entry 19 of its own
 // preference file: Solvane as a path, Tessaro as an alias record of the
-// folder on this disk, Kelmo as a path in Mac Japanese.
+// folder on this disk, Kelmo as a path in Mac Japanese. Kelmo also keeps its
+// user dictionary as an alias record, which is resolved and not gathered.
 void MakePreferences(FakeMacDisk& disk, const std::string& library, const std::string& documents) {
     const std::filesystem::path preferences = disk.Path(library + "/Preferences");
     const std::string volumeName = std::filesystem::path(disk.Path()).filename().string();
@@ -83,6 +84,9 @@ void MakePreferences(FakeMacDisk& disk, const std::string& library, const std::s
     testprefs::WritePref2(preferences / "Tessaro初期設定", tessaro);
 
     testprefs::PrefFile kelmo;
+    kelmo.entries[18] = testprefs::AliasRecordBytes(
+        testprefs::AliasFieldsFor(volumeName, library + "/Application Support/Kelmo/ユーザ辞書",
+                                  testprefs::AliasTargetKind::File));
     kelmo.entries[19] = MacJapanese(disk.Path(documents + "/Kelmo書類"));
     testprefs::WritePref(preferences / "Kelmo初期設定", kelmo);
 
