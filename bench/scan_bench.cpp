@@ -35,14 +35,14 @@ namespace {
 std::uint64_t gYields = 0;
 
 constexpr int kFolders = 5500;
-constexpr int kProductEvery = 11;  // 500 of the 5,500 folders hold an application
+constexpr int kProductEvery = 11; // 500 of the 5,500 folders hold an application
 constexpr int kTimeLimitMs = 120000;
 constexpr int kStep1ShownMs = 300;
 
 struct Product {
     const char* creator;
     const char* prefFolder;
-    const char* supportFolder;  // "" when the product has none
+    const char* supportFolder; // "" when the product has none
 };
 
 // The five products that the scan gathers, with their folders in the user's Library.
@@ -61,7 +61,8 @@ public:
 
 protected:
     void Event_Run() override {
-        for (std::uint64_t i = 0; i < count_; ++i) coop::YieldToNextThread();
+        for (std::uint64_t i = 0; i < count_; ++i)
+            coop::YieldToNextThread();
         done_ = true;
     }
 
@@ -92,13 +93,14 @@ void BuildDisk(FakeMachine& machine) {
             disk.TypedFile(folder + "/Application", "APPL", product.creator);
     }
     for (const Product& product : kProducts) {
-        if (*product.prefFolder) disk.Folder(machine.Home() + "/Library/Preferences/" + product.prefFolder);
+        if (*product.prefFolder)
+            disk.Folder(machine.Home() + "/Library/Preferences/" + product.prefFolder);
         if (*product.supportFolder)
             disk.Folder(machine.Home() + "/Library/Application Support/" + product.supportFolder);
     }
 }
 
-}  // namespace
+} // namespace
 
 extern "C" void __wrap__ZN4coop17YieldToNextThreadEv() {
     ++gYields;
@@ -143,7 +145,8 @@ int main() {
     Listbox& rows = *Window2::Instance()->Listbox1;
     int groups = 0;
     for (int row = 0; row < rows.ListCount(); ++row)
-        if (rows.Cell(row, 1) == "") ++groups;
+        if (rows.Cell(row, 1) == "")
+            ++groups;
 
     std::printf("scan: %d folders, %d with an application: %d GroupRows, %d rows, %zu records\n",
                 kFolders, kFolders / kProductEvery, groups, rows.ListCount(), wizard->pFI.size());

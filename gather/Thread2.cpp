@@ -11,7 +11,8 @@
 
 void Thread2::Event_Run() {
     // Every step reports to the wizard that started the run.
-    if (pWin1 == nullptr) throw NilObjectException();
+    if (pWin1 == nullptr)
+        throw NilObjectException();
     if (pSelect) {
         GetItem2Select(pFI);
         return;
@@ -41,14 +42,16 @@ void Thread2::Event_Run() {
 // package lying there itself is passed over.
 void Thread2::GetItem2(const FolderItem& root) {
     // The old machine's disk has gone away: there is nothing to scan.
-    if (root == Nil) return;
+    if (root == Nil)
+        return;
     for (int i = 1; i <= root.Count(); ++i) {
         const FolderItem child = root.Item(i);
         if (child != Nil) {
             if (child.Exists() && child.Directory() && child.Visible() &&
                 LeftB(child.Name(), 1) != "." && !Globals::gAppPackage(child))
                 GetItem2Pickup(child, kScanned);
-            if (pWin1->pStopThread2) return;
+            if (pWin1->pStopThread2)
+                return;
         }
         coop::YieldToNextThread();
     }
@@ -61,6 +64,7 @@ bool Thread2::GetItem2Pickup(const FolderItem& item, std::int32_t mode) {
         String list = GetItem2PUApp("", item);
         list = GetItem2PUPref(list, "Solvane初期設定");
         list = GetItem2PUAS(list, "Solvane II");
+        list = GetItem2PUDocDSolv(list, item);
         GetItem2PUItem(list, "Solvane II");
         return true;
     }
@@ -72,6 +76,7 @@ bool Thread2::GetItem2Pickup(const FolderItem& item, std::int32_t mode) {
     if (GetItem2FindCre(item, mode) == 3) {
         String list = GetItem2PUApp("", item);
         list = GetItem2PUPref(list, "Tessaro初期設定");
+        list = GetItem2PUDocDTessa(list, item);
         GetItem2PUItem(list, "Tessaro");
         return true;
     }
@@ -79,6 +84,7 @@ bool Thread2::GetItem2Pickup(const FolderItem& item, std::int32_t mode) {
         String list = GetItem2PUApp("", item);
         list = GetItem2PUPref(list, "Kelmo初期設定");
         list = GetItem2PUAS(list, "Kelmo");
+        list = GetItem2PUDocDKlm(list, item);
         GetItem2PUItem(list, "Kelmo");
         return true;
     }

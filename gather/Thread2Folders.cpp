@@ -12,24 +12,30 @@ namespace {
 // away or holds no such user.
 FolderItem OldMachineUser(std::int32_t volNo, const String& user) {
     const FolderItem volume = Volume(volNo);
-    if (volume == Nil || !volume.Exists()) return Nil;
+    if (volume == Nil || !volume.Exists())
+        return Nil;
     const FolderItem folder = volume.Child("Users").Child(user);
-    if (folder == Nil || !folder.Exists()) return Nil;
+    if (folder == Nil || !folder.Exists())
+        return Nil;
     return folder;
 }
 
-}  // namespace
+} // namespace
 
 FolderItem Thread2::GetFolderPref() {
-    if (pExdrive) return SpecialFolder::Preferences();
+    if (pExdrive)
+        return SpecialFolder::Preferences();
     const FolderItem user = OldMachineUser(pVolNo, pUser);
-    if (user == Nil) return Nil;
+    if (user == Nil)
+        return Nil;
     return user.Child("Library").Child("Preferences");
 }
 
 FolderItem Thread2::GetFolderAS() {
-    if (pExdrive) return SpecialFolder::ApplicationData();
+    if (pExdrive)
+        return SpecialFolder::ApplicationData();
     const FolderItem user = OldMachineUser(pVolNo, pUser);
-    if (user == Nil) return Nil;
+    if (user == Nil)
+        return Nil;
     return user.Child("Library").Child("Application Support");
 }

@@ -9,9 +9,11 @@
 namespace {
 
 // An ItemIndexList with one more index.
-String WithIndex(const String& list, std::int32_t index) { return list + Str(index) + ":"; }
+String WithIndex(const String& list, std::int32_t index) {
+    return list + Str(index) + ":";
+}
 
-}  // namespace
+} // namespace
 
 String Thread2::GetItem2PUApp(const String& list, const FolderItem& item) {
     const String kind = Globals::gExtractExtn(item.Name()) == "app" ? "A" : "AD";
@@ -28,9 +30,11 @@ String Thread2::GetItem2PUAS(const String& list, const String& name) {
 
 String Thread2::PickUpChild(const String& list, const FolderItem& folder, const String& name,
                             const String& kind) {
-    if (folder == Nil) return list;
+    if (folder == Nil)
+        return list;
     const FolderItem candidate = folder.Child(name);
-    if (candidate == Nil || !candidate.Exists()) return list;
+    if (candidate == Nil || !candidate.Exists())
+        return list;
     return WithIndex(list, pWin1->AddFIlist(candidate, kind));
 }
 

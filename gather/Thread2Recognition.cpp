@@ -13,21 +13,24 @@ namespace {
 // The list's size is read afresh on each pass.
 std::int32_t CatalogueRow(const String& code, const std::vector<String>& codes) {
     for (std::size_t j = 0; j < codes.size(); ++j) {
-        if (code == codes[j]) return static_cast<std::int32_t>(j);
+        if (code == codes[j])
+            return static_cast<std::int32_t>(j);
         coop::YieldToNextThread();
     }
     return Thread2::kNothing;
 }
 
-}  // namespace
+} // namespace
 
 // A folder met by the scan is only ever an application folder; one chosen by
 // hand may be a document folder when it holds none of the applications.
 std::int32_t Thread2::GetItem2FindCre(const FolderItem& item, std::int32_t mode) {
-    if (Globals::gAppPackage(item)) return GetItem2FindCreF(item);
+    if (Globals::gAppPackage(item))
+        return GetItem2FindCreF(item);
     if (item.Directory()) {
         const std::int32_t r = GetItem2FindCreD(item);
-        if (r == kNothing && mode == kChosenByHand) return GetItem2FindDocD(item);
+        if (r == kNothing && mode == kChosenByHand)
+            return GetItem2FindDocD(item);
         return r;
     }
     return GetItem2FindDocF(item);
@@ -39,8 +42,10 @@ std::int32_t Thread2::GetItem2FindCreD(const FolderItem& folder) {
         const FolderItem child = folder.Item(i);
         if (child != Nil && child.Exists() &&
             (Globals::gAppPackage(child) || child.MacType() == "APPL")) {
-            const std::int32_t row = CatalogueRow(Globals::gGetTypeCre(child), Globals::gAppTypeCre);
-            if (row != kNothing) return row;
+            const std::int32_t row =
+                CatalogueRow(Globals::gGetTypeCre(child), Globals::gAppTypeCre);
+            if (row != kNothing)
+                return row;
         }
         coop::YieldToNextThread();
     }

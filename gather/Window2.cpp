@@ -13,16 +13,22 @@ constexpr int kItemListFrame = 10;
 
 // The label shown beside an item of a product; "" for a kind without one.
 String KindLabel(const String& kind) {
-    if (kind == "AD") return "アプリ";
-    if (kind == "A") return "アプリ";
-    if (kind == "P") return "初期設定";
-    if (kind == "AS") return "App. Support";
-    if (kind == "DD") return "書類";
-    if (kind == "D") return "書類";
+    if (kind == "AD")
+        return "アプリ";
+    if (kind == "A")
+        return "アプリ";
+    if (kind == "P")
+        return "初期設定";
+    if (kind == "AS")
+        return "App. Support";
+    if (kind == "DD")
+        return "書類";
+    if (kind == "D")
+        return "書類";
     return "";
 }
 
-}  // namespace
+} // namespace
 
 void Window2::Layout() {
     SetContentSize(360, 446);
@@ -35,7 +41,9 @@ void Window2::Layout() {
     SetVisible(true);
 }
 
-void Window2::CreateControls() { _CreateControls0(); }
+void Window2::CreateControls() {
+    _CreateControls0();
+}
 
 // The list's other settings (one selected row, vertical scroll bar shown when
 // needed, user-resizable columns, no grid lines, no dragging) are its defaults.
@@ -69,13 +77,17 @@ void Window2::_CreateControls0() {
     };
 }
 
-void Window2::Listbox1_ExpandRow(int row) { ExpRow(row); }
+void Window2::Listbox1_ExpandRow(int row) {
+    ExpRow(row);
+}
 
 // A GroupRow's tick goes to every row below it up to the next GroupRow.
 void Window2::Listbox1_CellAction(int row, int /*column*/) {
-    if (Listbox1->Cell(row, 1) != "") return;
+    if (Listbox1->Cell(row, 1) != "")
+        return;
     for (int i = row + 1; i < Listbox1->ListCount(); ++i) {
-        if (Listbox1->Cell(i, 1) == "") return;
+        if (Listbox1->Cell(i, 1) == "")
+            return;
         Listbox1->SetCellCheck(i, 0, Listbox1->CellCheck(row, 0));
         coop::YieldToNextThread();
     }
@@ -103,14 +115,16 @@ bool Window2::Event_CancelClose(bool appQuitting) {
 // Makes the ItemRows of a GroupRow from its ItemIndexList, all ticked.
 void Window2::ExpRow(int row) {
     // Without its wizard the list has no records to show.
-    if (pWin1 == nullptr) return;
+    if (pWin1 == nullptr)
+        return;
     // Read once: the row's number may move while this yields, its list does not.
     const String indexList = Listbox1->Cell(row, 2);
     const int n = CountFields(indexList, ":");
     for (int i = 1; i <= n - 1; ++i) {
         const auto idx = static_cast<std::int32_t>(Val(NthField(indexList, ":", i)));
         // Every index comes from the store; one it does not hold lists nothing.
-        if (idx < 0 || idx >= static_cast<std::int32_t>(pWin1->pFI.size())) continue;
+        if (idx < 0 || idx >= static_cast<std::int32_t>(pWin1->pFI.size()))
+            continue;
         const TransferItem record = pWin1->pFI[idx];
         Listbox1->AddRow(record.item.Name());
         const int last = Listbox1->LastIndex();
@@ -119,7 +133,8 @@ void Window2::ExpRow(int row) {
         Listbox1->SetCell(last, 1, record.kind);
         Listbox1->SetCell(last, 2, Str(idx));
         const String label = KindLabel(record.kind);
-        if (label != "") Listbox1->SetCell(last, 3, label);
+        if (label != "")
+            Listbox1->SetCell(last, 3, label);
         coop::YieldToNextThread();
     }
 }

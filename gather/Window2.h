@@ -24,10 +24,10 @@ public:
 
     // Controls, in creation order.
     Listbox* Listbox1 = nullptr;
-    StaticText* StaticText1 = nullptr;  // busy text, with the wheel
-    StaticText* StaticText2 = nullptr;  // heading over the names
+    StaticText* StaticText1 = nullptr; // busy text, with the wheel
+    StaticText* StaticText2 = nullptr; // heading over the names
     ProgressWheel* ProgressWheel1 = nullptr;
-    StaticText* StaticText3 = nullptr;  // heading over the kind labels
+    StaticText* StaticText3 = nullptr; // heading over the kind labels
 
     // The wizard whose item store the rows refer to; set before the window is shown.
     std::shared_ptr<Window1> pWin1;

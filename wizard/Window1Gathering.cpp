@@ -19,7 +19,8 @@ namespace {
 // gone away since it was picked.
 FolderItem OldApplicationsFolder(std::int32_t volNo) {
     const FolderItem volume = Volume(volNo);
-    if (volume == Nil || !volume.Exists()) return Nil;
+    if (volume == Nil || !volume.Exists())
+        return Nil;
     return volume.Child("Applications");
 }
 
@@ -38,22 +39,23 @@ void StartThread2(Window1& window, bool select, const FolderItem& f, std::int32_
 
 // The two manual-add buttons differ only in their dialog. In the network
 // method it opens in the old machine's Applications folder.
-template <class Dialog>
-void AddByHand(Window1& window, std::int32_t volNo) {
+template <class Dialog> void AddByHand(Window1& window, std::int32_t volNo) {
     Dialog dialog;
     if (window.RadioButton2->Value()) {
         if (volNo > 0) {
             dialog.SetInitialDirectory(OldApplicationsFolder(volNo));
         } else {
-            Globals::gCautionDlg1(&window, Globals::gBeep, "旧マシンのディスクが選択されていません。", "");
+            Globals::gCautionDlg1(&window, Globals::gBeep,
+                                  "旧マシンのディスクが選択されていません。", "");
             return;
         }
     }
     const FolderItem f = dialog.ShowModal();
-    if (f != Nil) window.GetItemSelect(f);
+    if (f != Nil)
+        window.GetItemSelect(f);
 }
 
-}  // namespace
+} // namespace
 
 void Window1::GetItem() {
     const FolderItem root =
@@ -66,7 +68,9 @@ void Window1::GetItem() {
     StartThread2(*this, false, root, pVolNo, pUser);
 }
 
-void Window1::GetItemSelect(const FolderItem& f) { StartThread2(*this, true, f, pVolNo, pUser); }
+void Window1::GetItemSelect(const FolderItem& f) {
+    StartThread2(*this, true, f, pVolNo, pUser);
+}
 
 void Window1::PushButton8_Action() {
     if (PushButton8->Caption() == "中止")
@@ -75,6 +79,10 @@ void Window1::PushButton8_Action() {
         GetItem();
 }
 
-void Window1::PushButton3_Action() { AddByHand<SelectFolderDialog>(*this, pVolNo); }
+void Window1::PushButton3_Action() {
+    AddByHand<SelectFolderDialog>(*this, pVolNo);
+}
 
-void Window1::PushButton4_Action() { AddByHand<OpenDialog>(*this, pVolNo); }
+void Window1::PushButton4_Action() {
+    AddByHand<OpenDialog>(*this, pVolNo);
+}

@@ -44,7 +44,8 @@ void GatheringTest::ChooseNetwork(const std::string& user) {
         auto& picker = *static_cast<Window3*>(modal.window);
         picker.Listbox1->SetListIndex(1);
         for (int row = 0; row < picker.Listbox2->ListCount(); ++row)
-            if (picker.Listbox2->List(row) == String(user)) picker.Listbox2->SetListIndex(row);
+            if (picker.Listbox2->List(row) == String(user))
+                picker.Listbox2->SetListIndex(row);
         picker.PushButton2->Push();
     });
     wizard->RadioButton2->SetValue(true);
@@ -63,12 +64,17 @@ void GatheringTest::WaitForScanEnd() {
 void GatheringTest::WaitUntil(const std::function<bool()>& done) {
     ASSERT_TRUE(RunEventLoopUntil(done, kTimeLimitMs)) << "time limit reached";
     // A thread that has just written its last row ends at its next turn.
-    for (int pass = 0; pass < 3; ++pass) coop::YieldToNextThread();
+    for (int pass = 0; pass < 3; ++pass)
+        coop::YieldToNextThread();
 }
 
-void GatheringTest::AddFolderByHand(const FolderItem& item) { PressAddButton(*wizard->PushButton3, item); }
+void GatheringTest::AddFolderByHand(const FolderItem& item) {
+    PressAddButton(*wizard->PushButton3, item);
+}
 
-void GatheringTest::AddFileByHand(const FolderItem& item) { PressAddButton(*wizard->PushButton4, item); }
+void GatheringTest::AddFileByHand(const FolderItem& item) {
+    PressAddButton(*wizard->PushButton4, item);
+}
 
 void GatheringTest::PressAddButton(PushButton& button, const FolderItem& item) {
     ModalScript::Push([item](Modal& modal) {
@@ -91,7 +97,9 @@ void GatheringTest::ExpectNothingFoundCaution() {
     });
 }
 
-Listbox& GatheringTest::List() const { return *Window2::Instance()->Listbox1; }
+Listbox& GatheringTest::List() const {
+    return *Window2::Instance()->Listbox1;
+}
 
 std::vector<ShownRow> GatheringTest::Rows() const {
     const Listbox& list = List();
@@ -106,19 +114,22 @@ std::vector<ShownRow> GatheringTest::Rows() const {
 std::vector<std::string> GatheringTest::GroupNames() const {
     std::vector<std::string> names;
     for (const ShownRow& row : Rows())
-        if (row.kind.empty()) names.push_back(row.name);
+        if (row.kind.empty())
+            names.push_back(row.name);
     return names;
 }
 
 std::vector<std::string> GatheringTest::RecordKinds() const {
     std::vector<std::string> kinds;
-    for (const TransferItem& record : wizard->pFI) kinds.push_back(record.kind.ToUTF8());
+    for (const TransferItem& record : wizard->pFI)
+        kinds.push_back(record.kind.ToUTF8());
     return kinds;
 }
 
 void GatheringTest::ExpectRowsMatchRecords() const {
     for (const ShownRow& row : Rows()) {
-        if (row.kind.empty()) continue;
+        if (row.kind.empty())
+            continue;
         ASSERT_FALSE(row.index.empty()) << row.name;
         const auto index = std::stoul(row.index);
         ASSERT_LT(index, wizard->pFI.size()) << row.name;

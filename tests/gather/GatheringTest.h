@@ -20,9 +20,9 @@
 // One row of the item list as the tests compare it.
 struct ShownRow {
     std::string name;
-    std::string kind;   // column 1: "" on a GroupRow
-    std::string index;  // column 2: the ItemIndexList or the record's index
-    std::string label;  // column 3
+    std::string kind;  // column 1: "" on a GroupRow
+    std::string index; // column 2: the ItemIndexList or the record's index
+    std::string label; // column 3
     bool ticked = false;
     bool operator==(const ShownRow&) const = default;
 };

@@ -49,7 +49,8 @@ protected:
     }
     std::vector<bool> Ticks() {
         std::vector<bool> ticks;
-        for (const ShownRow& row : Rows()) ticks.push_back(row.ticked);
+        for (const ShownRow& row : Rows())
+            ticks.push_back(row.ticked);
         return ticks;
     }
 
@@ -57,9 +58,14 @@ protected:
 };
 
 TEST_F(ItemList, ExpandMakesTheChildrenInIndexListOrderWithTheirLabels) {
-    for (const auto& [name, kind] : std::vector<std::pair<std::string, const char*>>{
-             {"pref", "P"}, {"package", "A"}, {"support", "AS"}, {"documents", "DD"},
-             {"document", "D"}, {"folder", "AD"}, {"other", "X"}})
+    for (const auto& [name, kind] :
+         std::vector<std::pair<std::string, const char*>>{{"pref", "P"},
+                                                          {"package", "A"},
+                                                          {"support", "AS"},
+                                                          {"documents", "DD"},
+                                                          {"document", "D"},
+                                                          {"folder", "AD"},
+                                                          {"other", "X"}})
         Record(name, kind);
     AddGroup("Solvane II", "5:1:0:2:3:4:6:");
     List().SetExpanded(0, true);
@@ -170,4 +176,4 @@ TEST_F(ItemList, WithoutTheWizardOrItsRecordsExpandAddsNothing) {
     EXPECT_EQ(List().ListCount(), 1);
 }
 
-}  // namespace
+} // namespace

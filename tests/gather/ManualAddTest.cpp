@@ -50,14 +50,15 @@ TEST_F(ManualAdd, FolderWithApplicationAndDocumentsIsTheProduct) {
 
 struct Unwanted {
     const char* name;
-    const char* code;  // of the application in the folder; "" for none
+    const char* code; // of the application in the folder; "" for none
 };
 
 class UnwantedFolder : public ManualAdd, public testing::WithParamInterface<Unwanted> {};
 
 TEST_P(UnwantedFolder, ShowsTheCautionAndRegistersNothing) {
     Disk().File("Elsewhere/Folder/read me.txt");
-    if (*GetParam().code) Disk().AppBundle("Elsewhere/Folder/App.app", GetParam().code);
+    if (*GetParam().code)
+        Disk().AppBundle("Elsewhere/Folder/App.app", GetParam().code);
     AddFolderByHand(Disk().Item("Elsewhere/Folder"));
     ExpectNothingFoundCaution();
     WaitUntil([this] { return cautionShown; });
@@ -66,7 +67,8 @@ TEST_P(UnwantedFolder, ShowsTheCautionAndRegistersNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Gathering, UnwantedFolder,
-                         testing::Values(Unwanted{"Unrelated", ""}, Unwanted{"SolvaCard", "APPLqWt3"},
+                         testing::Values(Unwanted{"Unrelated", ""},
+                                         Unwanted{"SolvaCard", "APPLqWt3"},
                                          Unwanted{"Dorvan", "APPLqWtr"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -143,4 +145,4 @@ TEST_F(ManualAddOnNetwork, WithoutAnOldDiskShowsTheCautionAndNoDialog) {
     }
 }
 
-}  // namespace
+} // namespace

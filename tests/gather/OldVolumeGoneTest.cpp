@@ -36,7 +36,8 @@ TEST_F(OldVolumeGone, FindersReachTheUserFoldersWhileTheDiskIsThere) {
     ASSERT_FALSE(preferences == Nil);
     ASSERT_FALSE(support == Nil);
     EXPECT_EQ(preferences.AbsolutePath(), String(old->Path("Users/hanako/Library/Preferences")));
-    EXPECT_EQ(support.AbsolutePath(), String(old->Path("Users/hanako/Library/Application Support")));
+    EXPECT_EQ(support.AbsolutePath(),
+              String(old->Path("Users/hanako/Library/Application Support")));
 }
 
 TEST_F(OldVolumeGone, FindersGiveNoneWithoutTheUserOrTheDisk) {
@@ -74,4 +75,4 @@ TEST_F(OldVolumeGone, ManualAddDialogsOpenWithoutAnInitialFolder) {
     }
 }
 
-}  // namespace
+} // namespace

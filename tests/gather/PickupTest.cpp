@@ -8,8 +8,8 @@ namespace {
 
 // Every product's preference and Application Support folder of the user.
 void FillUserLibrary(FakeMacDisk& disk, const std::string& home) {
-    for (const char* name : {"Solvane初期設定", "Tessaro初期設定", "Kelmo初期設定", "Brisko初期設定",
-                             "Swapdeck初期設定", "SolvaCard初期設定"})
+    for (const char* name : {"Solvane初期設定", "Tessaro初期設定", "Kelmo初期設定",
+                             "Brisko初期設定", "Swapdeck初期設定", "SolvaCard初期設定"})
         disk.Folder(home + "/Library/Preferences/" + name);
     for (const char* name : {"Solvane II", "Kelmo", "Tessaro", "Brisko", "Solvane II Swapdeck"})
         disk.Folder(home + "/Library/Application Support/" + name);
@@ -17,7 +17,7 @@ void FillUserLibrary(FakeMacDisk& disk, const std::string& home) {
 
 struct Product {
     const char* code;
-    std::vector<ShownRow> rows;  // after the scan, expanded
+    std::vector<ShownRow> rows; // after the scan, expanded
 };
 
 class GatheredProduct : public GatheringTest, public testing::WithParamInterface<Product> {};
@@ -33,26 +33,26 @@ const ShownRow kApplication{"Product", "AD", "0", "アプリ", true};
 
 INSTANTIATE_TEST_SUITE_P(
     Gathering, GatheredProduct,
-    testing::Values(
-        Product{"APPLqWt1",
-                {{"Solvane II", "", "0:1:2:", "", true},
-                 kApplication,
-                 {"Solvane初期設定", "P", "1", "初期設定", true},
-                 {"Solvane II", "AS", "2", "App. Support", true}}},
-        Product{"APPLqWt2", {{"Solvane II Swapdeck", "", "0:", "", true}, kApplication}},
-        Product{"APPLqWt4",
-                {{"Tessaro", "", "0:1:", "", true},
-                 kApplication,
-                 {"Tessaro初期設定", "P", "1", "初期設定", true}}},
-        Product{"APPLqWt5",
-                {{"Kelmo", "", "0:1:2:", "", true},
-                 kApplication,
-                 {"Kelmo初期設定", "P", "1", "初期設定", true},
-                 {"Kelmo", "AS", "2", "App. Support", true}}},
-        Product{"APPLqWtm",
-                {{"Brisko", "", "0:1:", "", true},
-                 kApplication,
-                 {"Brisko初期設定", "P", "1", "初期設定", true}}}));
+    testing::Values(Product{"APPLqWt1",
+                            {{"Solvane II", "", "0:1:2:", "", true},
+                             kApplication,
+                             {"Solvane初期設定", "P", "1", "初期設定", true},
+                             {"Solvane II", "AS", "2", "App. Support", true}}},
+                    Product{"APPLqWt2",
+                            {{"Solvane II Swapdeck", "", "0:", "", true}, kApplication}},
+                    Product{"APPLqWt4",
+                            {{"Tessaro", "", "0:1:", "", true},
+                             kApplication,
+                             {"Tessaro初期設定", "P", "1", "初期設定", true}}},
+                    Product{"APPLqWt5",
+                            {{"Kelmo", "", "0:1:2:", "", true},
+                             kApplication,
+                             {"Kelmo初期設定", "P", "1", "初期設定", true},
+                             {"Kelmo", "AS", "2", "App. Support", true}}},
+                    Product{"APPLqWtm",
+                            {{"Brisko", "", "0:1:", "", true},
+                             kApplication,
+                             {"Brisko初期設定", "P", "1", "初期設定", true}}}));
 
 using Pickup = GatheringTest;
 
@@ -74,7 +74,8 @@ TEST_F(Pickup, OneProductInTwoFoldersSharesItsUserFolders) {
     GatherByDevice();
     std::vector<std::string> lists;
     for (const ShownRow& row : Rows())
-        if (row.kind.empty()) lists.push_back(row.index);
+        if (row.kind.empty())
+            lists.push_back(row.index);
     EXPECT_EQ(lists, (std::vector<std::string>{"0:1:2:", "3:1:2:"}));
     EXPECT_EQ(RecordKinds(), (std::vector<std::string>{"AD", "P", "AS", "AD"}));
 }
@@ -110,4 +111,4 @@ TEST_F(Pickup, NetworkWithTheUserFolderMissingGathersTheApplication) {
     EXPECT_EQ(RecordKinds(), std::vector<std::string>{"AD"});
 }
 
-}  // namespace
+} // namespace

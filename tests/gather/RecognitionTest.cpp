@@ -13,7 +13,9 @@ struct Layout {
     std::function<void(FakeMacDisk&)> build;
 };
 
-std::string LayoutName(const testing::TestParamInfo<Layout>& info) { return info.param.name; }
+std::string LayoutName(const testing::TestParamInfo<Layout>& info) {
+    return info.param.name;
+}
 
 class RecognisedLayout : public GatheringTest, public testing::WithParamInterface<Layout> {};
 
@@ -40,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
                }},
         Layout{"FinderInfoInAppleDouble",
                [](FakeMacDisk& d) {
-                   d.TypedFile("Applications/Solvane/Solvane", "APPL", "qWt1", Storage::AppleDouble);
+                   d.TypedFile("Applications/Solvane/Solvane", "APPL", "qWt1",
+                               Storage::AppleDouble);
                }},
         Layout{"NameOfAnotherProduct",
                [](FakeMacDisk& d) { d.AppBundle("Applications/Kelmo/Kelmo.app", "APPLqWt1"); }}),
@@ -63,8 +66,9 @@ INSTANTIATE_TEST_SUITE_P(
                    d.AppBundle("Applications/Solvane/Solvane.app", "APPLqWt1");
                    d.SetInvisible("Applications/Solvane");
                }},
-        Layout{"DotFolder",
-               [](FakeMacDisk& d) { d.AppBundle("Applications/.Solvane/Solvane.app", "APPLqWt1"); }},
+        Layout{
+            "DotFolder",
+            [](FakeMacDisk& d) { d.AppBundle("Applications/.Solvane/Solvane.app", "APPLqWt1"); }},
         Layout{"PackageDirectlyInTheScanRoot",
                [](FakeMacDisk& d) { d.AppBundle("Applications/Solvane.app", "APPLqWt1"); }},
         Layout{"ApplicationTwoFoldersDeep",
@@ -76,7 +80,9 @@ INSTANTIATE_TEST_SUITE_P(
         Layout{"ProductOnlyByName",
                [](FakeMacDisk& d) { d.Folder("Applications/Solvane/Solvane.app"); }},
         Layout{"SolvaCard",
-               [](FakeMacDisk& d) { d.AppBundle("Applications/SolvaCard/SolvaCard.app", "APPLqWt3"); }},
+               [](FakeMacDisk& d) {
+                   d.AppBundle("Applications/SolvaCard/SolvaCard.app", "APPLqWt3");
+               }},
         Layout{"DocumentFolder",
                [](FakeMacDisk& d) { d.TypedFile("Applications/Docs/Plan", "Tbx3", "qWt1"); }},
         Layout{"LinkToAProductFolder",
@@ -107,4 +113,4 @@ TEST_F(Recognition, PlainApplicationFileChosenByHandIsNotAnApplication) {
     EXPECT_TRUE(wizard->pFI.empty());
 }
 
-}  // namespace
+} // namespace

@@ -10,7 +10,8 @@ class ScanRun : public GatheringTest {
 protected:
     void ExpectCompletionState() {
         EXPECT_TRUE(wizard->StaticText10->Enabled());
-        EXPECT_EQ(wizard->StaticText10->Text(), String("取得が完了したら、「次へ」ボタンを押して下さい。"));
+        EXPECT_EQ(wizard->StaticText10->Text(),
+                  String("取得が完了したら、「次へ」ボタンを押して下さい。"));
         EXPECT_TRUE(wizard->PushButton2->Enabled());
         EXPECT_TRUE(wizard->PushButton3->Enabled());
         EXPECT_TRUE(wizard->PushButton4->Enabled());
@@ -27,7 +28,8 @@ protected:
     }
     void AddProducts(int count) {
         for (int i = 0; i < count; ++i)
-            Disk().AppBundle("Applications/Kelmo " + std::to_string(100 + i) + "/Kelmo.app", "APPLqWt5");
+            Disk().AppBundle("Applications/Kelmo " + std::to_string(100 + i) + "/Kelmo.app",
+                             "APPLqWt5");
     }
 };
 
@@ -76,7 +78,8 @@ TEST_F(ScanRun, RescanRebuildsTheListWithTheSameIndexes) {
     WaitForScanEnd();
     std::vector<std::string> lists;
     for (const ShownRow& row : Rows())
-        if (row.kind.empty()) lists.push_back(row.name + " " + row.index);
+        if (row.kind.empty())
+            lists.push_back(row.name + " " + row.index);
     EXPECT_EQ(lists, (std::vector<std::string>{"Brisko 3:", "Kelmo 0:1:", "Solvane II 2:"}));
     EXPECT_EQ(wizard->pFI.size(), 4u);
     ExpectAllExpanded();
@@ -99,8 +102,9 @@ TEST_F(ScanRun, ManualAddsDuringARescanShareTheStore) {
     EXPECT_EQ(wizard->pFI.size(), records + 2);
     int documentRows = 0;
     for (const ShownRow& row : Rows())
-        if (row.kind == "DD") ++documentRows;
+        if (row.kind == "DD")
+            ++documentRows;
     EXPECT_EQ(documentRows, 1);
 }
 
-}  // namespace
+} // namespace
