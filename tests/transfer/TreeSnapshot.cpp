@@ -58,3 +58,9 @@ std::vector<std::string> NamesIn(const std::string& folder) {
     std::sort(names.begin(), names.end());
     return names;
 }
+
+std::vector<std::string> EntryNamesIn(const std::string& folder) {
+    std::vector<std::string> names = NamesIn(folder);
+    std::erase_if(names, [](const std::string& name) { return name.starts_with("._"); });
+    return names;
+}

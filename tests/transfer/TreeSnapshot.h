@@ -24,3 +24,5 @@ std::vector<SnapshotEntry> SnapshotOf(const std::string& root);
 
 // The names in a folder, hidden ones and AppleDouble companions included, sorted.
 std::vector<std::string> NamesIn(const std::string& folder);
+// The same without the AppleDouble companions, which travel with their entries.
+std::vector<std::string> EntryNamesIn(const std::string& folder);

@@ -1,0 +1,109 @@
+// Items that the copy to the device can't copy: the run goes on, reports
+// them with the cause, and never counts as complete.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "platform/gui/Application.h"
+#include "tests/support/ScopedFileSizeLimit.h"
+#include "tests/transfer/ScopedUnreadableFile.h"
+#include "tests/transfer/TransferTest.h"
+#include "tests/transfer/TreeSnapshot.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+enum class Injection { UnreadableFile, WriteLimit, ItemGone };
+
+struct FailureCase {
+    const char* name;
+    Injection injection;
+    const char* cause; // what the caution's reason says
+};
+
+class CopyFailure : public TransferTest, public testing::WithParamInterface<FailureCase> {
+protected:
+    void SetUp() override {
+        TransferTest::SetUp();
+        InstallKelmo(Disk(), Machine().Home());
+        InstallTessaro(Disk(), Machine().Home());
+        Disk().File("Applications/Kelmo/Movie", std::string(2 << 20, 'k'));
+    }
+
+    // Makes Kelmo's application folder fail to copy until the cause is removed.
+    void Inject() {
+        switch (GetParam().injection) {
+        case Injection::UnreadableFile:
+            unreadable.emplace(DiskPath("Applications/Kelmo/Movie"));
+            break;
+        case Injection::WriteLimit:
+            limit.emplace(1 << 20);
+            break;
+        case Injection::ItemGone:
+            std::filesystem::rename(DiskPath("Applications/Kelmo"), DiskPath("Kelmo moved"));
+            break;
+        }
+    }
+    void RemoveCause() {
+        unreadable.reset();
+        limit.reset();
+        if (GetParam().injection == Injection::ItemGone)
+            std::filesystem::rename(DiskPath("Kelmo moved"), DiskPath("Applications/Kelmo"));
+    }
+
+    std::optional<ScopedUnreadableFile> unreadable;
+    std::optional<ScopedFileSizeLimit> limit;
+};
+
+TEST_P(CopyFailure, IsReportedWithItsCauseAndTheCopyCanBeMadeAgain) {
+    GatherByDevice();
+    GoToCopyStep();
+    Inject();
+    ExpectCaution();
+    PressCopy();
+    RemoveCause();
+
+    EXPECT_EQ(caution.count, 1);
+    EXPECT_EQ(caution.message, "コピーできなかったアイテムがあります。");
+    EXPECT_TRUE(caution.explanation.starts_with("Kelmo\n\n原因：")) << caution.explanation;
+    EXPECT_NE(caution.explanation.find(GetParam().cause), std::string::npos) << caution.explanation;
+    EXPECT_EQ(InstructionText(), texts::kCopyIncomplete);
+    EXPECT_TRUE(wizard->PushButton5->Enabled());
+    EXPECT_EQ(wizard->PushButton5->Caption(), String("コピー"));
+    EXPECT_TRUE(wizard->PushButton7->Visible());
+    EXPECT_TRUE(wizard->PushButton7->Enabled());
+    EXPECT_EQ(wizard->PushButton2->Caption(), String("終了"));
+    EXPECT_TRUE(wizard->pIncompleteCP);
+    // Nothing of the failed item is left, not even a hidden temporary; the others are there.
+    EXPECT_EQ(NamesIn(TransferPath("App")), Names{"Tessaro"});
+    EXPECT_EQ(EntryNamesIn(TransferPath("Pref")), (Names{"Kelmo初期設定", "Tessaro初期設定"}));
+    EXPECT_EQ(EntryNamesIn(TransferPath("AS")), Names{"Kelmo"});
+
+    // Quitting now would take the transfer folder for done: the guard asks.
+    AnswerQuitQuestion(false);
+    Quit();
+    EXPECT_EQ(question.message, texts::kCopyQuestion);
+    EXPECT_EQ(QuitCount(), 0);
+    EXPECT_FALSE(HasMarker());
+
+    PressCopy();
+    EXPECT_EQ(InstructionText(), texts::kCopyDone);
+    EXPECT_FALSE(wizard->pIncompleteCP);
+    EXPECT_EQ(caution.count, 1);
+    EXPECT_EQ(EntryNamesIn(TransferPath("App")), (Names{"Kelmo", "Tessaro"}));
+    QuitWithNext();
+    EXPECT_EQ(question.count, 1);
+    EXPECT_TRUE(HasMarker());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, CopyFailure,
+    testing::Values(
+        FailureCase{"UnreadableFile", Injection::UnreadableFile, "Movie: Permission denied"},
+        FailureCase{"WriteLimit", Injection::WriteLimit, "Movie: File too large"},
+        FailureCase{"ItemGone", Injection::ItemGone, "/Applications/Kelmo」が見つかりません。"}),
+    [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+
+} // namespace

@@ -1,0 +1,218 @@
+// STEP 4 on the new machine: the paste of what the copy left in the transfer
+// folder, driven through the wizard's buttons.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/gui/Application.h"
+#include "tests/support/ScopedFileSizeLimit.h"
+#include "tests/transfer/TransferTest.h"
+#include "tests/transfer/TreeSnapshot.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+class Paste : public TransferTest {
+protected:
+    bool StartsOnPasteSide() const override { return true; }
+
+    void SetUp() override {
+        TransferTest::SetUp();
+        ASSERT_EQ(wizard->PagePanel1->Value(), 3);
+        ASSERT_EQ(wizard->pPastePhase, 1);
+    }
+
+    // The transfer folder as a copy leaves it: an application folder and a
+    // package in "App", a preference folder, an Application Support folder,
+    // a document folder and a document file.
+    void FillTransferFolder() {
+        device.AppBundle("temp/App/Kelmo/Kelmo.app", "APPLqWt5");
+        device.TypedFile("temp/App/Kelmo/Kelmo Plan", "Tkmo", "qWt5", Storage::AppleDouble,
+                         "plan 2");
+        device.SymbolicLink("temp/App/Kelmo/Latest Plan", "Kelmo Plan");
+        device.AppBundle("temp/App/Tessaro.app", "APPLqWt4");
+        device.File("temp/Pref/Kelmo初期設定/Kelmo Prefs", "prefs 2");
+        device.File("temp/AS/Kelmo/Templates/Letter", "letter");
+        device.File("temp/Doc/Letters/To Taro", "hello");
+        device.TypedFile("temp/Doc/Plan", "Tbx3", "qWt1", Storage::AppleDouble, "plan");
+    }
+    // Entries of those names that the new machine has already.
+    void FillExistingEntries() {
+        Disk().File("Applications/Kelmo/Kelmo Plan", "plan 1");
+        Disk().File("Applications/Kelmo/Old Notes", "notes");
+        Disk().File(Home("Library/Preferences/Kelmo初期設定/Kelmo Prefs"), "prefs 1");
+    }
+    void ChooseReplace(bool replace) {
+        (replace ? wizard->RadioButton5 : wizard->RadioButton6)->SetValue(true);
+    }
+
+    void ExpectPasted(const std::string& transferred, const std::string& destination) {
+        EXPECT_EQ(SnapshotOf(TransferPath(transferred)), SnapshotOf(DiskPath(destination)))
+            << destination;
+    }
+    void ExpectCompleted() {
+        EXPECT_EQ(InstructionText(), texts::kPasteDone);
+        EXPECT_FALSE(wizard->PushButton6->Enabled());
+        EXPECT_EQ(wizard->PushButton6->Caption(), String("ペースト"));
+        EXPECT_FALSE(wizard->ProgressBar2->Visible());
+        EXPECT_EQ(wizard->StaticText25->Text(), String(""));
+        EXPECT_TRUE(wizard->PushButton2->Enabled());
+        EXPECT_EQ(wizard->PushButton2->Caption(), String("終了"));
+        EXPECT_EQ(wizard->pPastePhase, 2);
+        EXPECT_FALSE(wizard->pIncompleteCP);
+        EXPECT_EQ(caution.count, 0);
+    }
+    std::string Applications() const { return DiskPath("Applications"); }
+};
+
+TEST_F(Paste, EveryVisibleEntryGoesIntoItsFolderAndHiddenOnesStay) {
+    FillTransferFolder();
+    device.Folder("temp/App/Secret");
+    device.SetInvisible("temp/App/Secret");
+    device.Folder("temp/App/.cache");
+    device.File("temp/Doc/.DS_Store", "view");
+    ChooseReplace(true);
+    PressPaste();
+
+    ExpectCompleted();
+    EXPECT_EQ(wizard->ProgressBar2->Maximum(), 6);
+    EXPECT_EQ(wizard->ProgressBar2->Value(), 6);
+    EXPECT_EQ(EntryNamesIn(Applications()), (Names{"Kelmo", "Tessaro.app"}));
+    EXPECT_EQ(EntryNamesIn(DiskPath(Home("Documents"))), (Names{"Letters", "Plan"}));
+    ExpectPasted("App/Kelmo", "Applications/Kelmo");
+    ExpectPasted("App/Tessaro.app", "Applications/Tessaro.app");
+    ExpectPasted("Pref/Kelmo初期設定", Home("Library/Preferences/Kelmo初期設定"));
+    ExpectPasted("AS/Kelmo", Home("Library/Application Support/Kelmo"));
+    ExpectPasted("Doc/Letters", Home("Documents/Letters"));
+    ExpectPasted("Doc/Plan", Home("Documents/Plan"));
+    // The transfer folder is only read.
+    EXPECT_EQ(EntryNamesIn(TransferPath("App")),
+              (Names{".cache", "Kelmo", "Secret", "Tessaro.app"}));
+}
+
+class PasteReplaceOrKeep : public Paste, public testing::WithParamInterface<bool> {};
+
+TEST_P(PasteReplaceOrKeep, ExistingEntriesAreReplacedWholeOrKeptUntouched) {
+    const bool replace = GetParam();
+    FillTransferFolder();
+    FillExistingEntries();
+    const auto kelmoBefore = SnapshotOf(DiskPath("Applications/Kelmo"));
+    const auto prefsBefore = SnapshotOf(DiskPath(Home("Library/Preferences/Kelmo初期設定")));
+    ChooseReplace(replace);
+    PressPaste();
+
+    // Keeping is the user's choice: the run completes and counts the kept items.
+    ExpectCompleted();
+    EXPECT_EQ(wizard->ProgressBar2->Value(), 6);
+    if (replace) {
+        ExpectPasted("App/Kelmo", "Applications/Kelmo");
+        ExpectPasted("Pref/Kelmo初期設定", Home("Library/Preferences/Kelmo初期設定"));
+    } else {
+        EXPECT_EQ(SnapshotOf(DiskPath("Applications/Kelmo")), kelmoBefore);
+        EXPECT_EQ(SnapshotOf(DiskPath(Home("Library/Preferences/Kelmo初期設定"))), prefsBefore);
+    }
+    ExpectPasted("App/Tessaro.app", "Applications/Tessaro.app");
+    EXPECT_EQ(NamesIn(Applications()), (Names{"Kelmo", "Tessaro.app"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices, PasteReplaceOrKeep, testing::Values(true, false),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return info.param ? "Replace" : "Keep";
+                         });
+
+TEST_F(Paste, StoppedPasteCanBeResumedToTheEnd) {
+    FillTransferFolder();
+    ChooseReplace(false);
+    StartPaste();
+    WaitForStatus(*wizard->StaticText25);
+    EXPECT_EQ(wizard->StaticText25->Text().ToUTF8(), Applications() + " にペースト中...");
+    EXPECT_EQ(wizard->PushButton6->Caption(), String("中止"));
+    EXPECT_FALSE(wizard->RadioButton5->Enabled());
+    wizard->PushButton6->Push();
+    WaitForRunEnd();
+
+    EXPECT_EQ(InstructionText(), texts::kPasteStopped);
+    EXPECT_TRUE(wizard->PushButton6->Enabled());
+    EXPECT_EQ(wizard->PushButton6->Caption(), String("ペースト"));
+    EXPECT_FALSE(wizard->PushButton7->Enabled());
+    EXPECT_EQ(wizard->pPastePhase, 1);
+    EXPECT_EQ(EntryNamesIn(Applications()), Names{"Kelmo"});
+
+    PressPaste();
+    ExpectCompleted();
+    EXPECT_EQ(EntryNamesIn(Applications()), (Names{"Kelmo", "Tessaro.app"}));
+    ExpectPasted("Doc/Plan", Home("Documents/Plan"));
+    QuitWithNext();
+    EXPECT_FALSE(HasMarker());
+}
+
+TEST_F(Paste, MissingTransferFolderShowsTheCautionAndLeavesThePage) {
+    ChooseReplace(true);
+    ExpectCaution();
+    wizard->PushButton6->Push();
+    WaitForRunEnd();
+
+    EXPECT_EQ(caution.message, "ペースト用のフォルダがないので処理できません。");
+    EXPECT_EQ(caution.explanation, "");
+    EXPECT_EQ(wizard->PagePanel1->Value(), 3);
+    EXPECT_EQ(InstructionText(), texts::kPasteWaiting);
+    EXPECT_EQ(wizard->PushButton6->Caption(), String("ペースト"));
+    EXPECT_TRUE(wizard->PushButton6->Enabled());
+    EXPECT_TRUE(wizard->RadioButton5->Enabled());
+    EXPECT_FALSE(wizard->ProgressBar2->Visible());
+    EXPECT_FALSE(wizard->PushButton2->Enabled());
+    EXPECT_EQ(wizard->pPastePhase, 1);
+    // Nothing was pasted: quitting keeps the marker for the paste to come.
+    AnswerQuitQuestion(true);
+    Quit();
+    EXPECT_EQ(question.message, texts::kPasteQuestion);
+    EXPECT_TRUE(HasMarker());
+}
+
+TEST_F(Paste, WithoutAnOverwriteChoiceNothingStarts) {
+    FillTransferFolder();
+    ExpectCaution();
+    wizard->PushButton6->Push();
+
+    EXPECT_EQ(caution.message, texts::kNoChoice);
+    EXPECT_EQ(caution.explanation, "どちらかを選択して下さい。");
+    EXPECT_FALSE(wizard->pRunningCP);
+    WaitUntil([] { return true; });
+    EXPECT_EQ(NamesIn(Applications()), Names{});
+    EXPECT_EQ(wizard->PushButton6->Caption(), String("ペースト"));
+}
+
+TEST_F(Paste, FailedReplaceKeepsTheOldEntryWholeAndLeavesNoTemporary) {
+    FillTransferFolder();
+    FillExistingEntries();
+    device.File("temp/App/Kelmo/Movie", std::string(2 << 20, 'm'));
+    const auto kelmoBefore = SnapshotOf(DiskPath("Applications/Kelmo"));
+    ChooseReplace(true);
+    ExpectCaution();
+    {
+        const ScopedFileSizeLimit limit(1 << 20);
+        PressPaste();
+    }
+
+    EXPECT_EQ(caution.message, "ペーストできなかったアイテムがあります。");
+    EXPECT_EQ(caution.explanation,
+              "Kelmo\n\n原因：" + DiskPath("Applications/Kelmo/Movie") + ": File too large");
+    EXPECT_EQ(SnapshotOf(DiskPath("Applications/Kelmo")), kelmoBefore);
+    EXPECT_EQ(NamesIn(Applications()), (Names{"Kelmo", "Tessaro.app"}));
+    EXPECT_EQ(InstructionText(), texts::kPasteIncomplete);
+    EXPECT_TRUE(wizard->PushButton6->Enabled());
+    EXPECT_EQ(wizard->pPastePhase, 1);
+    EXPECT_TRUE(wizard->pIncompleteCP);
+    // Next leads back to the waiting page; a quit asks and keeps the marker.
+    wizard->PushButton2->Push();
+    EXPECT_EQ(InstructionText(), texts::kPasteWaiting);
+    AnswerQuitQuestion(true);
+    Quit();
+    EXPECT_EQ(question.message, texts::kPasteQuestion);
+    EXPECT_EQ(QuitCount(), 1);
+    EXPECT_TRUE(HasMarker());
+}
+
+} // namespace
