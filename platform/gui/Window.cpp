@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -32,6 +33,9 @@ void ReleaseLater(std::shared_ptr<Window> window) {
     QTimer::singleShot(0, QApplication::instance(), [window = std::move(window)] {});
 }
 
+// Pixels between a window and the one placed beside it.
+constexpr int kWindowGap = 8;
+
 } // namespace
 
 Window::Window() {
@@ -45,6 +49,23 @@ Window::~Window() {
     frameWidget_->hide();
     // The widgets may be in the middle of delivering an event.
     frameWidget_->deleteLater();
+}
+
+// A second document window starts to the right of the window shown before
+// it, when the screen has room there, so that it covers none of it; desktops
+// without a window manager would otherwise put every window at the origin.
+void Window::PlaceBesideOpenWindows() {
+    for (const auto& other : OpenList()) {
+        if (other.get() == this || !other->frameWidget_->isVisible())
+            continue;
+        const QRect beside = other->frameWidget_->frameGeometry();
+        const QScreen* screen = other->frameWidget_->screen();
+        const QRect room = screen ? screen->availableGeometry() : QRect();
+        const QPoint where(beside.right() + 1 + kWindowGap, beside.top());
+        if (room.isNull() || where.x() + frameWidget_->frameGeometry().width() <= room.right())
+            frameWidget_->move(where);
+        return;
+    }
 }
 
 std::vector<std::shared_ptr<Window>> Window::OpenWindows() {
@@ -163,6 +184,11 @@ bool Window::Visible() const {
 void Window::Show() {
     if (closed_)
         return;
+    if (!placed_) {
+        placed_ = true;
+        if (!HasDialogFrame())
+            PlaceBesideOpenWindows();
+    }
     frameWidget_->show();
     frameWidget_->raise();
     frameWidget_->activateWindow();

@@ -134,6 +134,7 @@ private:
     void ApplyFlags();
     void ApplySize();
     void CloseBoxPressed();
+    void PlaceBesideOpenWindows();
     void MousePressed(int x, int y);
     bool PressDefaultButton();
 
@@ -156,4 +157,5 @@ private:
     bool visibleOnCreation_ = true;
     bool opened_ = false;
     bool closed_ = false;
+    bool placed_ = false;
 };

@@ -5,6 +5,9 @@
 
 #include <gmock/gmock.h>
 
+#include <QRect>
+#include <QWidget>
+
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
@@ -182,4 +185,34 @@ TEST_F(WindowTest, APressOutsideTheControlsOrOnALabelIsTheWindowsMouseDown) {
     Click(*window->Next);
 
     EXPECT_THAT(window->log, ElementsAre("MouseDown 10,20", "MouseDown 226,79", "Next"));
+}
+
+class SmallWindow : public Window {
+protected:
+    void Layout() override { SetContentSize(200, 150); }
+};
+
+class SmallDialog : public Window {
+protected:
+    void Layout() override {
+        SetContentSize(100, 80);
+        SetFrame(kModalDialogFrame);
+    }
+};
+
+TEST_F(WindowTest, ASecondWindowOpensBesideTheFirstInsteadOfOverIt) {
+    auto first = Window::New<SmallWindow>();
+    auto second = Window::New<SmallWindow>();
+    const QRect a = first->FrameWidget()->frameGeometry();
+    const QRect b = second->FrameWidget()->frameGeometry();
+    EXPECT_FALSE(a.intersects(b));
+    EXPECT_GT(b.left(), a.right());
+    EXPECT_EQ(b.top(), a.top());
+}
+
+TEST_F(WindowTest, DialogsAreNotMovedBesideTheirWindow) {
+    auto first = Window::New<SmallWindow>();
+    auto dialog = Window::New<SmallDialog>();
+    EXPECT_LE(dialog->FrameWidget()->frameGeometry().left(),
+              first->FrameWidget()->frameGeometry().right());
 }
