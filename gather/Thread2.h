@@ -2,8 +2,8 @@
 // The gathering thread of STEP 2. A full scan looks at the folders lying
 // directly in the Applications folder, recognises the maker's applications in
 // them by type and creator (never by name) and picks up each gathered product:
-// its application, preference and Application Support folders go into the
-// wizard's item store and one GroupRow into the item list. A manual add
+// its application, preference, Application Support and document folders go
+// into the wizard's item store and one GroupRow into the item list. A manual add
 // examines the one folder, file or package that the user chose.
 //
 // It runs as a cooperative thread beside the windows and yields after each
@@ -56,6 +56,14 @@ public:
     String GetItem2PUApp(const String& list, const FolderItem& item);
     String GetItem2PUAS(const String& list, const String& name);
     void GetItem2PUDoc(const String& text, const FolderItem& item, const String& kind);
+    // A product's document folder, named in its preference file, as "DD";
+    // the readers give it from the product's preference folder, or Nil.
+    String GetItem2PUDocDSolv(const String& s, const FolderItem& f);
+    FolderItem GetItem2PUDocDSolv2(const FolderItem& p);
+    String GetItem2PUDocDTessa(const String& s, const FolderItem& f);
+    FolderItem GetItem2PUDocDTessa2(const FolderItem& p);
+    String GetItem2PUDocDKlm(const String& s, const FolderItem& f);
+    FolderItem GetItem2PUDocDKlm2(const FolderItem& p);
     void GetItem2PUItem(const String& list, const String& name);
     String GetItem2PUPref(const String& list, const String& name);
     void GetItem2Select(const FolderItem& item);

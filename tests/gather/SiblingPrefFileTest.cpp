@@ -8,6 +8,7 @@
 #include <functional>
 #include <limits>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "platform/files/GetFolderItem.h"
