@@ -42,6 +42,10 @@ std::string VariantName(const testing::TestParamInfo<Variant>& info) {
     return info.param.name;
 }
 
+void PrintTo(const Variant& variant, std::ostream* out) {
+    *out << variant.name;
+}
+
 // Distinct entries; 17 to 19 with bytes that no Pascal string could hold
 // unless padding is short.
 PrefFile NumberedEntries(std::size_t count, std::size_t padding = 300) {
