@@ -1,5 +1,5 @@
-// Any bytes, read as each product's preference file, give no entries or at
-// least twenty, never more bytes than the file holds; nothing crashes, hangs
+// Any bytes, read as each product's preference file, give no entries or the
+// twenty kept, never more bytes than the file holds; nothing crashes, hangs
 // or grows beyond the file.
 #include <cstddef>
 #include <cstdint>
@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto entries = SiblingPrefFile(product).ReadEntries(file);
         if (!entries)
             continue;
-        if (entries->size() <= SiblingPrefFile::kDocumentFolderEntry)
+        if (entries->size() != SiblingPrefFile::kDocumentFolderEntry + 1)
             std::abort();
         std::size_t bytes = 0;
         for (const String& entry : *entries)

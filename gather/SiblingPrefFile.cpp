@@ -91,12 +91,13 @@ std::optional<std::vector<String>> SiblingPrefFile::ReadLayout(Reader& in) const
     const std::int32_t m = ReadCount(in);
     if (m <= kDocumentFolderEntry || m > in.Remaining())
         return std::nullopt;
-    std::vector<String> entries(static_cast<std::size_t>(m));
+    std::vector<String> entries(kDocumentFolderEntry + 1);
     for (std::int32_t k = 0; k < m; ++k) {
         auto value = ReadEntry(in, k);
         if (!value)
             return std::nullopt;
-        entries[static_cast<std::size_t>(k)] = Labelled(*value, k);
+        if (k <= kDocumentFolderEntry)
+            entries[static_cast<std::size_t>(k)] = Labelled(*value, k);
         coop::YieldToNextThread();
     }
     return entries;

@@ -27,8 +27,8 @@ class SiblingPrefFile {
 public:
     enum class Product { Solvane, Tessaro, Kelmo };
 
-    // The entry that names the document folder; a file holds at least this
-    // many entries plus one.
+    // The entry that names the document folder, the last one kept; a file
+    // holds at least this many entries plus one.
     static constexpr std::int32_t kDocumentFolderEntry = 19;
 
     explicit SiblingPrefFile(Product product) : product_(product) {}
@@ -36,10 +36,11 @@ public:
     // "pref2" or "pref", in the product's preference folder.
     String FileName() const;
 
-    // Entries 0 to m-1 of file, each labelled with the product's encoding:
+    // Entries 0 to 19 of file, each labelled with the product's encoding:
     // Solvane's all UTF-8, Tessaro's UTF-8 but for the unlabelled 17 to 19,
-    // Kelmo's all Shift-JIS. Nothing when the file can't be opened or is
-    // damaged as described above.
+    // Kelmo's all Shift-JIS. Later entries are read past but not kept, so a
+    // file of many tiny entries costs no memory. Nothing when the file can't
+    // be opened or is damaged as described above.
     std::optional<std::vector<String>> ReadEntries(const FolderItem& file) const;
 
 private:
