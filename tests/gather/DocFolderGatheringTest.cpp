@@ -1,7 +1,8 @@
-// End to end: a full gathering on a machine whose three products name their
+// End to end: a full gathering on a disk whose three products name their
 // document folders in their preference files (as alias records and as a
-// path) lists each folder under its product, and the copy to the external
-// device carries them to the transfer folder's "Doc".
+// path) lists each folder under its product, through the external device
+// and through the network; the copy to the device carries them to the
+// transfer folder's "Doc".
 
 #include <gtest/gtest.h>
 
@@ -20,63 +21,86 @@ using testprefs::AliasTargetKind;
 
 class DocFolderGathering : public GatheringTest {
 protected:
-    void SetUp() override {
-        GatheringTest::SetUp();
-        FakeMacDisk& data = Machine().AddVolume("Data");
-        const std::string documents = Machine().Home() + "/Documents/";
+    // The three products on the disk of that volume name, with the user
+    // "taro": Kelmo's documents named by an alias record of version 2 on the
+    // same disk, Solvane's by one of version 3 on a volume of projects,
+    // Tessaro's by the absolute path.
+    void InstallProducts(FakeMacDisk& disk, const std::string& volumeName) {
+        const std::string documents = "Users/taro/Documents/";
 
-        Disk().AppBundle("Applications/Kelmo/Kelmo.app", "APPLqWt5");
-        Disk().File(documents + "Kelmo書類/見積.kmo", "kelmo");
-        WritePrefs(kKelmo, AliasRecordBytes(AliasFieldsFor("Macintosh HD", documents + "Kelmo書類",
-                                                           AliasTargetKind::Folder, 2)));
+        disk.AppBundle("Applications/Kelmo/Kelmo.app", "APPLqWt5");
+        disk.File(documents + "Kelmo書類/見積.kmo", "kelmo");
+        WritePrefs(disk, kKelmo,
+                   AliasRecordBytes(AliasFieldsFor(volumeName, documents + "Kelmo書類",
+                                                   AliasTargetKind::Folder, 2)));
 
-        Disk().AppBundle("Applications/Solvane/Solvane.app", "APPLqWt1");
-        data.File("Projects/Solvane書類/plan.slv", "solvane");
-        WritePrefs(kSolvane, AliasRecordBytes(AliasFieldsFor("Data", "Projects/Solvane書類",
-                                                             AliasTargetKind::Folder, 3)));
+        disk.AppBundle("Applications/Solvane/Solvane.app", "APPLqWt1");
+        projects.File("Solvane書類/plan.slv", "solvane");
+        WritePrefs(disk, kSolvane,
+                   AliasRecordBytes(
+                       AliasFieldsFor("Projects", "Solvane書類", AliasTargetKind::Folder, 3)));
 
-        Disk().AppBundle("Applications/Tessaro/Tessaro.app", "APPLqWt4");
-        const FolderItem tessaro = Disk().Folder(documents + "Tessaro書類");
-        Disk().File(documents + "Tessaro書類/score.tsr", "tessaro");
-        WritePrefs(kTessaro, StoredPath(kTessaro, tessaro.AbsolutePath().ToUTF8()));
+        disk.AppBundle("Applications/Tessaro/Tessaro.app", "APPLqWt4");
+        const FolderItem tessaro = disk.Folder(documents + "Tessaro書類");
+        disk.File(documents + "Tessaro書類/score.tsr", "tessaro");
+        WritePrefs(disk, kTessaro, StoredPath(kTessaro, tessaro.AbsolutePath().ToUTF8()));
     }
 
     // The product's preference file, its entry 19 naming the document folder.
-    void WritePrefs(const PrefProduct& product, const std::string& entry19) {
-        const std::string folder = UserFolder("Preferences/") + product.prefFolder;
-        Disk().Folder(folder);
-        testprefs::WriteBytes(Disk().Path(folder + "/" + product.fileName),
+    static void WritePrefs(FakeMacDisk& disk, const PrefProduct& product,
+                           const std::string& entry19) {
+        const std::string folder =
+            std::string("Users/taro/Library/Preferences/") + product.prefFolder;
+        disk.Folder(folder);
+        testprefs::WriteBytes(disk.Path(folder + "/" + product.fileName),
                               PrefFileBytes(product, PrefFileNaming(entry19)));
     }
 
     // The copy writes beside the program, on the external device.
     FakeMacDisk device{"Device"};
+    FakeMacDisk& projects = Machine().AddVolume("Projects");
 
 private:
     ScopedProgramFolder programFolder_{device.Path()};
 };
 
+namespace {
+
+const std::vector<ShownRow> kListedProducts = {
+    {"Kelmo", "", "0:1:2:", "", true},
+    {"Kelmo", "AD", "0", "アプリ", true},
+    {"Kelmo初期設定", "P", "1", "初期設定", true},
+    {"Kelmo書類", "DD", "2", "書類", true},
+    {"Solvane II", "", "3:4:5:", "", true},
+    {"Solvane", "AD", "3", "アプリ", true},
+    {"Solvane初期設定", "P", "4", "初期設定", true},
+    {"Solvane書類", "DD", "5", "書類", true},
+    {"Tessaro", "", "6:7:8:", "", true},
+    {"Tessaro", "AD", "6", "アプリ", true},
+    {"Tessaro初期設定", "P", "7", "初期設定", true},
+    {"Tessaro書類", "DD", "8", "書類", true},
+};
+
+} // namespace
+
 TEST_F(DocFolderGathering, EveryProductListsItsDocumentFolder) {
+    InstallProducts(Disk(), "Macintosh HD");
     GatherByDevice();
-    const std::vector<ShownRow> expected = {
-        {"Kelmo", "", "0:1:2:", "", true},
-        {"Kelmo", "AD", "0", "アプリ", true},
-        {"Kelmo初期設定", "P", "1", "初期設定", true},
-        {"Kelmo書類", "DD", "2", "書類", true},
-        {"Solvane II", "", "3:4:5:", "", true},
-        {"Solvane", "AD", "3", "アプリ", true},
-        {"Solvane初期設定", "P", "4", "初期設定", true},
-        {"Solvane書類", "DD", "5", "書類", true},
-        {"Tessaro", "", "6:7:8:", "", true},
-        {"Tessaro", "AD", "6", "アプリ", true},
-        {"Tessaro初期設定", "P", "7", "初期設定", true},
-        {"Tessaro書類", "DD", "8", "書類", true},
-    };
-    EXPECT_EQ(Rows(), expected);
+    EXPECT_EQ(Rows(), kListedProducts);
+    ExpectRowsMatchRecords();
+}
+
+TEST_F(DocFolderGathering, OldMachinesDiskListsTheDocumentFoldersItNames) {
+    // Listed before "Projects", so the picker's first volume.
+    InstallProducts(Machine().AddVolume("Old Mac"), "Old Mac");
+    ChooseNetwork("taro");
+    PressNextAndWait();
+    EXPECT_EQ(Rows(), kListedProducts);
     ExpectRowsMatchRecords();
 }
 
 TEST_F(DocFolderGathering, DeviceCopyCarriesTheDocumentFoldersToDoc) {
+    InstallProducts(Disk(), "Macintosh HD");
     GatherByDevice();
     wizard->PushButton2->Push();
     ASSERT_EQ(wizard->PagePanel1->Value(), 2);
