@@ -51,17 +51,26 @@ DemoSession::DemoSession(const DemoStart& start) : programFolder_(start.programF
         problems->push_back("dialog: " + what);
     });
 
-    app_ = std::make_unique<App>();
-    coop::SetUnhandledExceptionHandler([problems = problems_](std::exception_ptr error) {
-        problems->push_back("unhandled exception: " + Describe(error));
-    });
-    app_->SetMenuBar(MenuBar1::Instance());
-    app_->InitApp();
-    wizard_ = Window1::Instance();
-    ThrowProblems("start-up");
+    try {
+        app_ = std::make_unique<App>();
+        coop::SetUnhandledExceptionHandler([problems = problems_](std::exception_ptr error) {
+            problems->push_back("unhandled exception: " + Describe(error));
+        });
+        app_->SetMenuBar(MenuBar1::Instance());
+        app_->InitApp();
+        wizard_ = Window1::Instance();
+        ThrowProblems("start-up");
+    } catch (...) {
+        End();
+        throw;
+    }
 }
 
 DemoSession::~DemoSession() {
+    End();
+}
+
+void DemoSession::End() {
     wizard_.reset();
     Window::CloseAll();
     // Closed windows are released from the event loop.

@@ -52,6 +52,9 @@ public:
     void Quit();
 
 private:
+    // Closes the windows and releases the application and its module state,
+    // leaving the process as it was before the session.
+    void End();
     void WaitFor(const std::string& what, const std::function<bool()>& done);
     void ThrowProblems(const std::string& step);
 
