@@ -10,6 +10,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "platform/files/GetFolderItem.h"
 #include "platform/text/TextEncoding.h"
@@ -90,44 +91,26 @@ protected:
     TemporaryFolder folder_;
 };
 
-TEST_P(SiblingPrefFileTest, ReadsEveryEntryInOrder) {
-    const PrefFile file = NumberedEntries(20);
-    const auto entries = Read(file);
-    ASSERT_TRUE(entries);
-    EXPECT_EQ(BytesOf(*entries), file.entries);
-}
-
-TEST_P(SiblingPrefFileTest, EntriesBeyondTheDocumentFolderAreReadPast) {
-    const PrefFile file = NumberedEntries(26);
-    const auto entries = Read(file);
-    ASSERT_TRUE(entries);
-    EXPECT_EQ(BytesOf(*entries),
-              std::vector<std::string>(file.entries.begin(), file.entries.begin() + 20));
-}
-
-TEST_P(SiblingPrefFileTest, NoSkippedValuesMeansTheEntryCountFollows) {
-    PrefFile file = NumberedEntries(20);
-    file.skipped.clear();
-    const auto entries = Read(file);
-    ASSERT_TRUE(entries);
-    EXPECT_EQ(BytesOf(*entries), file.entries);
-}
-
-TEST_P(SiblingPrefFileTest, NegativeSkipCountSkipsNothing) {
-    PrefFile file = NumberedEntries(20);
-    file.skipped.clear();
-    file.n = -5;
-    const auto entries = Read(file);
-    ASSERT_TRUE(entries);
-    EXPECT_EQ(BytesOf(*entries), file.entries);
-}
-
-TEST_P(SiblingPrefFileTest, EmptyEntriesReadAsEmpty) {
-    const auto entries = Read(PrefFile{});
-    ASSERT_TRUE(entries);
-    ASSERT_EQ(entries->size(), 20u);
-    for (const String& entry : *entries)
-        EXPECT_TRUE(entry.IsEmpty());
+// Every layout that a product writes reads back its first twenty entries.
+TEST_P(SiblingPrefFileTest, ReadsTheFirstTwentyEntriesOfEveryLayout) {
+    PrefFile noneSkipped = NumberedEntries(20);
+    noneSkipped.skipped.clear();
+    PrefFile negativeSkipCount = noneSkipped;
+    negativeSkipCount.n = -5;
+    const std::pair<const char*, PrefFile> layouts[] = {
+        {"twenty entries", NumberedEntries(20)},
+        {"entries past the document folder", NumberedEntries(26)},
+        {"n = 0", noneSkipped},
+        {"n < 0, nothing skipped", negativeSkipCount},
+        {"every entry empty", PrefFile{}},
+    };
+    for (const auto& [layout, file] : layouts) {
+        const auto entries = Read(file);
+        ASSERT_TRUE(entries) << layout;
+        EXPECT_EQ(BytesOf(*entries),
+                  std::vector<std::string>(file.entries.begin(), file.entries.begin() + 20))
+            << layout;
+    }
 }
 
 TEST_P(SiblingPrefFileTest, FewerThanTwentyEntriesGiveNothing) {
@@ -187,12 +170,6 @@ TEST_P(SiblingPrefFileTest, MissingOrUnreadableFileGivesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Products, SiblingPrefFileTest, testing::ValuesIn(kVariants), VariantName);
-
-TEST(SiblingPrefFileName, EncodedFilesArePref2) {
-    EXPECT_EQ(SiblingPrefFile(Product::Solvane).FileName(), "pref2");
-    EXPECT_EQ(SiblingPrefFile(Product::Tessaro).FileName(), "pref2");
-    EXPECT_EQ(SiblingPrefFile(Product::Kelmo).FileName(), "pref");
-}
 
 class SiblingPrefFileLabels : public testing::Test {
 protected:
