@@ -1,0 +1,264 @@
+// Times the transfer thread against `cp -a` of the same items in the same
+// run. The device copy takes gathered items (four products whose folders
+// hold 10,000 small files and two files of 500 MB in all) from the old
+// machine into the transfer folder, started by the Copy button as the user
+// starts it; the paste takes that transfer folder into a new machine's
+// folders through the Paste button. Each is timed five times by turns with
+// `cp -a` of the same folders, after a sync, into fresh folders, and the best
+// time of each counts. The design waits 100 ms before each item; those waits
+// are printed and taken off the assistant's time for the ratio.
+//
+//   transfer_bench [small-file-count] [large-file-megabytes]
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/App.h"
+#include "common/Globals.h"
+#include "platform/gui/ModalScript.h"
+#include "platform/threads/EventLoop.h"
+#include "tests/support/FakeMachine.h"
+#include "tests/support/ScopedProgramFolder.h"
+#include "tests/support/TemporaryFolder.h"
+#include "wizard/Window1.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kRounds = 5;
+constexpr int kTimeLimitMs = 600000;
+constexpr double kWaitPerItem = 0.1;
+constexpr int kFilesPerFolder = 100;
+
+// The gathered products: application folder, preference folder, and
+// Application Support folder ("" for none), on the old machine.
+struct Product {
+    const char* folder;
+    const char* bundle;
+    const char* code;
+    const char* prefFolder;
+    const char* supportFolder;
+};
+constexpr Product kProducts[] = {
+    {"Solvane II", "Solvane.app", "APPLqWt1", "Solvane初期設定", "Solvane II"},
+    {"Tessaro", "Tessaro.app", "APPLqWt4", "Tessaro初期設定", ""},
+    {"Kelmo", "Kelmo.app", "APPLqWt5", "Kelmo初期設定", "Kelmo"},
+    {"Brisko", "Brisko.app", "APPLqWtm", "Brisko初期設定", ""},
+};
+
+void WriteRandomFile(const fs::path& path, std::size_t size, std::mt19937_64& random) {
+    std::string block(std::min<std::size_t>(size, 1 << 20), '\0');
+    for (auto& byte : block)
+        byte = static_cast<char>(random());
+    std::ofstream out(path, std::ios::binary);
+    for (std::size_t written = 0; written < size; written += block.size()) {
+        block[0] = static_cast<char>(random()); // no two blocks alike
+        out.write(block.data(),
+                  static_cast<std::streamsize>(std::min(block.size(), size - written)));
+    }
+}
+
+// The folders that the gathering picks up, grouped by the transfer folder's sub-folder.
+struct Items {
+    std::vector<fs::path> app, pref, support;
+    std::vector<fs::path> All() const {
+        std::vector<fs::path> all = app;
+        all.insert(all.end(), pref.begin(), pref.end());
+        all.insert(all.end(), support.begin(), support.end());
+        return all;
+    }
+};
+
+Items BuildOldMachine(FakeMachine& machine, int smallFiles, std::size_t largeMegabytes) {
+    FakeMacDisk& disk = machine.StartupDisk();
+    const std::string library = machine.Home() + "/Library/";
+    Items items;
+    for (const Product& product : kProducts) {
+        const std::string app = std::string("Applications/") + product.folder;
+        disk.AppBundle(app + "/" + product.bundle, product.code);
+        items.app.push_back(disk.Path(app));
+        items.pref.push_back(
+            disk.Folder(library + "Preferences/" + product.prefFolder).AbsolutePath().ToUTF8());
+        if (*product.supportFolder)
+            items.support.push_back(
+                disk.Folder(library + "Application Support/" + product.supportFolder)
+                    .AbsolutePath()
+                    .ToUTF8());
+    }
+    std::mt19937_64 random(20240601);
+    std::uniform_int_distribution<std::size_t> size(100, 16 * 1024);
+    const std::vector<fs::path> all = items.All();
+    for (int i = 0; i < smallFiles; ++i) {
+        const fs::path folder = all[static_cast<std::size_t>(i) % all.size()] /
+                                ("Data " + std::to_string(i / kFilesPerFolder % 10));
+        fs::create_directories(folder);
+        WriteRandomFile(folder / ("file" + std::to_string(i) + ".dat"), size(random), random);
+    }
+    WriteRandomFile(items.app[2] / "Intro.mov", largeMegabytes << 20, random);
+    WriteRandomFile(items.support[0] / "Library.db", largeMegabytes << 20, random);
+    return items;
+}
+
+double SecondsFor(const std::function<void()>& work) {
+    std::system("sync");
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+void CopyWithCp(const std::vector<fs::path>& sources, const fs::path& destination) {
+    fs::create_directories(destination);
+    std::string command = "cp -a";
+    for (const fs::path& source : sources)
+        command += " '" + source.string() + "'";
+    command += " '" + destination.string() + "/'";
+    if (std::system(command.c_str()) != 0)
+        std::fprintf(stderr, "cp -a failed: %s\n", command.c_str());
+}
+
+std::vector<fs::path> EntriesOf(const fs::path& folder) {
+    std::vector<fs::path> entries;
+    if (fs::exists(folder))
+        for (const auto& entry : fs::directory_iterator(folder))
+            entries.push_back(entry.path());
+    return entries;
+}
+
+// The wizard opened anew, as a new start of the assistant from the program folder.
+std::shared_ptr<Window1> OpenWizard() {
+    Window::CloseAll();
+    return Window1::Instance();
+}
+
+bool RunUntilEnded(const std::shared_ptr<Window1>& wizard) {
+    return coop::RunEventLoopUntil([&] { return !wizard->pRunningCP; }, kTimeLimitMs);
+}
+
+struct Timing {
+    double assistant = 1e9;
+    double cp = 1e9;
+    int items = 0;
+};
+
+// One device copy round: gathering first, untimed; then Copy until the run ends.
+double TimeDeviceCopy(int& items) {
+    const auto wizard = OpenWizard();
+    wizard->RadioButton1->SetValue(true);
+    wizard->PushButton2->Push();
+    coop::RunEventLoopUntil([&] { return wizard->PushButton8->Caption() == "再取得"; },
+                            kTimeLimitMs);
+    wizard->PushButton2->Push();
+    const double seconds = SecondsFor([&] {
+        wizard->PushButton5->Push();
+        RunUntilEnded(wizard);
+    });
+    items = wizard->ProgressBar1->Maximum();
+    if (wizard->PushButton5->Enabled())
+        std::fprintf(stderr, "the copy did not complete\n");
+    return seconds;
+}
+
+double TimePaste(int& items) {
+    const auto wizard = OpenWizard();
+    wizard->RadioButton5->SetValue(true);
+    const double seconds = SecondsFor([&] {
+        wizard->PushButton6->Push();
+        RunUntilEnded(wizard);
+    });
+    items = wizard->ProgressBar2->Maximum();
+    if (wizard->pPastePhase != 2)
+        std::fprintf(stderr, "the paste did not complete\n");
+    return seconds;
+}
+
+void Report(const char* what, const Timing& timing) {
+    const double waits = timing.items * kWaitPerItem;
+    std::printf("%-12s assistant %7.3f s (%d items, waits %.3f s, without them %7.3f s)   "
+                "cp -a %7.3f s   ratio %.3f\n",
+                what, timing.assistant, timing.items, waits, timing.assistant - waits, timing.cp,
+                (timing.assistant - waits) / timing.cp);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int smallFiles = argc > 1 ? std::atoi(argv[1]) : 10'000;
+    const std::size_t largeMegabytes = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 500;
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    TemporaryFolder folder;
+    const fs::path root = folder.Path();
+
+    FakeMachine oldMachine;
+    std::printf("Making %d small files and 2 files of %zu MB in %s ...\n", smallFiles,
+                largeMegabytes, oldMachine.StartupDisk().Path().c_str());
+    const Items items = BuildOldMachine(oldMachine, smallFiles, largeMegabytes);
+
+    App app;
+    app.InitApp();
+    Globals::gBeep = false;
+    // A caution nobody answers would stop the run: it is reported instead.
+    ModalScript::SetScripting(true);
+    ModalScript::SetFailureHook(
+        [](const std::string& what) { std::fprintf(stderr, "unexpected: %s\n", what.c_str()); });
+
+    // Each round copies onto a device of its own, so no round pays for emptying another's.
+    std::vector<std::unique_ptr<FakeMacDisk>> devices;
+    Timing copy;
+    for (int round = 0; round < kRounds; ++round) {
+        devices.push_back(
+            std::make_unique<FakeMacDisk>(root.string(), "Device " + std::to_string(round)));
+        devices.back()->AppBundle("DRAVO Migration Assistant.app", "APPLqWts", "contents");
+        const ScopedProgramFolder program(devices.back()->Path());
+        const fs::path cpFolder = root / ("cp copy " + std::to_string(round));
+        const auto withCp = [&] {
+            copy.cp = std::min(copy.cp, SecondsFor([&] {
+                                   CopyWithCp(items.app, cpFolder / "App");
+                                   CopyWithCp(items.pref, cpFolder / "Pref");
+                                   CopyWithCp(items.support, cpFolder / "AS");
+                               }));
+        };
+        // Taking turns at going first evens out what the disk still does for the other.
+        if (round % 2 == 0)
+            withCp();
+        copy.assistant = std::min(copy.assistant, TimeDeviceCopy(copy.items));
+        if (round % 2 != 0)
+            withCp();
+    }
+    Report("device copy", copy);
+
+    // The first device goes to the new machine, marked as the quit after its copy marks it.
+    const FakeMacDisk& device = *devices.front();
+    const ScopedProgramFolder program(device.Path());
+    devices.front()->File("DRAVO Migration Assistant.app/contents/Resources/CopyDone");
+    const fs::path transferFolder = device.Path("temp");
+    Timing paste;
+    for (int round = 0; round < kRounds; ++round) {
+        const FakeMachine newMachine("hanako");
+        const fs::path cpFolder = root / ("cp paste " + std::to_string(round));
+        const auto withCp = [&] {
+            paste.cp = std::min(
+                paste.cp, SecondsFor([&] {
+                    CopyWithCp(EntriesOf(transferFolder / "App"), cpFolder / "Applications");
+                    CopyWithCp(EntriesOf(transferFolder / "Pref"), cpFolder / "Preferences");
+                    CopyWithCp(EntriesOf(transferFolder / "AS"), cpFolder / "Application Support");
+                }));
+        };
+        if (round % 2 == 0)
+            withCp();
+        paste.assistant = std::min(paste.assistant, TimePaste(paste.items));
+        if (round % 2 != 0)
+            withCp();
+    }
+    Report("paste", paste);
+    Window::CloseAll();
+    return 0;
+}
