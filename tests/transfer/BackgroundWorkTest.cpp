@@ -4,11 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <optional>
 #include <stdexcept>
+#include <string>
 #include <thread>
 
+#include "platform/gui/Application.h"
 #include "platform/threads/Cooperative.h"
+#include "platform/threads/EventLoop.h"
+#include "platform/threads/Thread.h"
 #include "platform/work/BackgroundWork.h"
+#include "tests/support/FileInspection.h"
+#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/TemporaryFolder.h"
 #include "tests/support/gui/GuiTest.h"
 #include "tests/transfer/LoopTicker.h"
 
@@ -35,6 +46,50 @@ TEST_F(BackgroundWork, ReturnsOnlyOnceTheJobHasFinished) {
         finished = true;
     });
     EXPECT_TRUE(finished);
+}
+
+// A cooperative thread whose job outlives the quit: the job sleeps, then marks
+// that it finished.
+class LongJob : public Thread {
+public:
+    explicit LongJob(std::string finished) : finished_(std::move(finished)) {}
+
+protected:
+    void Event_Run() override {
+        work::RunInBackground([finished = finished_] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            std::ofstream(finished) << "done";
+        });
+    }
+
+private:
+    std::string finished_;
+};
+
+// The death test's child runs this test anew in a process of its own; it
+// writes where the parent will look, which it learns from the environment.
+constexpr const char* kFinishedVariable = "DRAVO_TEST_JOB_FINISHED";
+
+TEST(BackgroundWorkAtExit, TheProcessEndsOnlyOnceARunningJobHasFinished) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    std::optional<TemporaryFolder> folder;
+    ScopedEnvironment environment;
+    if (std::getenv(kFinishedVariable) == nullptr) {
+        folder.emplace();
+        environment.Set(kFinishedVariable, folder->Path("finished"));
+    }
+    const std::string finished = std::getenv(kFinishedVariable);
+    EXPECT_EXIT(
+        {
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            const Application application;
+            std::make_shared<LongJob>(finished)->Run();
+            coop::RunEventLoopUntil([] { return false; }, 50);
+            // The quit in the middle of the job: the thread is abandoned, the job is not.
+            std::exit(0);
+        },
+        testing::ExitedWithCode(0), "");
+    EXPECT_EQ(ContentsOf(finished), "done");
 }
 
 } // namespace
