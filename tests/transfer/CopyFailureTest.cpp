@@ -1,6 +1,7 @@
 // Items that the copy to the device can't copy: the run goes on, reports
 // them with the cause, and never counts as complete.
 
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -23,7 +24,7 @@ struct FailureCase {
     const char* cause; // what the caution's reason says
 };
 
-class CopyFailure : public TransferTest, public testing::WithParamInterface<FailureCase> {
+class CopyFailures : public TransferTest {
 protected:
     void SetUp() override {
         TransferTest::SetUp();
@@ -31,7 +32,10 @@ protected:
         InstallTessaro(Disk(), Machine().Home());
         Disk().File("Applications/Kelmo/Movie", std::string(2 << 20, 'k'));
     }
+};
 
+class CopyFailure : public CopyFailures, public testing::WithParamInterface<FailureCase> {
+protected:
     // Makes Kelmo's application folder fail to copy until the cause is removed.
     void Inject() {
         switch (GetParam().injection) {
@@ -105,5 +109,37 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"WriteLimit", Injection::WriteLimit, "Movie: File too large"},
         FailureCase{"ItemGone", Injection::ItemGone, "/Applications/Kelmo」が見つかりません。"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+
+// An entry that even root can't delete until its immutable flag is cleared.
+class ImmutableEntry {
+public:
+    explicit ImmutableEntry(std::string path) : path_(std::move(path)) {
+        set_ = std::system(("chattr +i '" + path_ + "' 2>/dev/null").c_str()) == 0;
+    }
+    ~ImmutableEntry() {
+        if (set_)
+            std::system(("chattr -i '" + path_ + "'").c_str());
+    }
+    bool Set() const { return set_; }
+
+private:
+    std::string path_;
+    bool set_ = false;
+};
+
+TEST_F(CopyFailures, TransferFolderThatCanNotBeEmptiedIsReported) {
+    device.File("temp/App/Stuck", "from an earlier run");
+    const ImmutableEntry stuck(TransferPath("App/Stuck"));
+    if (!stuck.Set())
+        GTEST_SKIP() << "this file system keeps no immutable flag";
+    GatherByDevice();
+    GoToCopyStep();
+    ExpectCaution();
+    PressCopy();
+
+    EXPECT_EQ(caution.explanation, "temp\n\n原因：「" + TransferPath() + "」を空にできません。");
+    EXPECT_EQ(InstructionText(), texts::kCopyIncomplete);
+    EXPECT_TRUE(wizard->pIncompleteCP);
+}
 
 } // namespace
