@@ -153,6 +153,7 @@ void Thread1::NetworkCopy() {
 
 void Thread1::ReportOutcome(bool stopped, const String& message) {
     pWin1->pIncompleteCP = !pFailures.Empty();
+    // Over before its caution is answered.
     pWin1->pRunningCP = false;
     if (!stopped && !pFailures.Empty())
         Globals::gCautionDlg1(pWin1.get(), Globals::gBeep, message, pFailures.Explanation());

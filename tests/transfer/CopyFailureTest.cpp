@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/gui/Application.h"
+#include "tests/support/FileInspection.h"
 #include "tests/support/ScopedFileSizeLimit.h"
 #include "tests/transfer/ScopedUnreadableFile.h"
 #include "tests/transfer/TransferTest.h"
@@ -109,6 +110,21 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"WriteLimit", Injection::WriteLimit, "Movie: File too large"},
         FailureCase{"ItemGone", Injection::ItemGone, "/Applications/Kelmo」が見つかりません。"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+
+TEST_F(CopyFailures, SecondItemOfTheSameNameIsReportedAndTheFirstKept) {
+    Disk().TypedFile("Elsewhere/A/Plan", "Tbx3", "qWt1", Storage::ExtendedAttribute, "first");
+    Disk().TypedFile("Elsewhere/B/Plan", "Tbx3", "qWt1", Storage::ExtendedAttribute, "second");
+    GatherByDevice();
+    AddByHand(Disk().Item("Elsewhere/A/Plan"), false);
+    AddByHand(Disk().Item("Elsewhere/B/Plan"), false);
+    GoToCopyStep();
+    ExpectCaution();
+    PressCopy();
+
+    EXPECT_EQ(caution.explanation, "Plan\n\n原因：" + TransferPath("Doc/Plan") + ": File exists");
+    EXPECT_EQ(ContentsOf(TransferPath("Doc/Plan")), "first");
+    EXPECT_EQ(InstructionText(), texts::kCopyIncomplete);
+}
 
 // An entry that even root can't delete until its immutable flag is cleared.
 class ImmutableEntry {
