@@ -3,8 +3,27 @@
 #include "platform/gui/LayoutFont.h"
 #include "platform/gui/QtText.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
+
+namespace {
+
+// How far a text may shrink to fit its box: the layouts were drawn with the
+// Mac's narrower Japanese fonts, and a line that wraps or is cut off there
+// only because of a few pixels still reads well a little smaller.
+constexpr double kSmallestFit = 0.8;
+
+bool Fits(const QFont& font, const QString& text, int width, int height, bool wrapped) {
+    const QFontMetrics metrics(font);
+    if (!wrapped)
+        return metrics.horizontalAdvance(text) <= width;
+    const QRect needed = metrics.boundingRect(QRect(0, 0, width, 1 << 20),
+                                              Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
+    return needed.height() <= height;
+}
+
+} // namespace
 
 StaticText::StaticText(Window& window, std::string name)
     : Control(window, std::move(name)), label_(new QLabel(ContentWidget())) {
@@ -17,6 +36,7 @@ StaticText::StaticText(Window& window, std::string name)
 void StaticText::SetText(const String& text) {
     text_ = text;
     label_->setText(ToQString(text));
+    ApplyFont();
 }
 
 void StaticText::SetTextColor(Color color) {
@@ -52,6 +72,7 @@ void StaticText::SetUnderline(bool underline) {
 void StaticText::SetMultiline(bool multiline) {
     multiline_ = multiline;
     label_->setWordWrap(multiline);
+    ApplyFont();
 }
 
 void StaticText::SetTextAlign(Alignment align) {
@@ -59,8 +80,21 @@ void StaticText::SetTextAlign(Alignment align) {
     ApplyAlignment();
 }
 
+// The layout's font, made smaller step by step (within limits) when the text
+// would not fit the control's box in it.
 void StaticText::ApplyFont() {
-    label_->setFont(LayoutFont(textSize_, bold_, italic_, underline_));
+    QFont font = LayoutFont(textSize_, bold_, italic_, underline_);
+    const QString text = label_->text();
+    const int layoutSize = font.pixelSize();
+    if (!text.isEmpty() && Width() > 0 && Height() > 0 && layoutSize > 0) {
+        const int smallest = static_cast<int>(layoutSize * kSmallestFit);
+        for (int size = layoutSize; size > smallest; --size) {
+            font.setPixelSize(size);
+            if (Fits(font, text, Width(), Height(), multiline_))
+                break;
+        }
+    }
+    label_->setFont(font);
 }
 
 void StaticText::ApplyAlignment() {

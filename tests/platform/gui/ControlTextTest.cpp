@@ -6,6 +6,9 @@
 
 #include <gmock/gmock.h>
 
+#include <QFontMetrics>
+#include <QLabel>
+
 class ControlTextTest : public GuiTest {
 protected:
     void SetUp() override {
@@ -71,4 +74,24 @@ TEST_F(ControlTextTest, ProgressBeyondTheMaximumShowsAFullBar) {
 
     EXPECT_EQ(bar->Value(), 25);
     EXPECT_EQ(ShownProgress(*bar), 10);
+}
+
+TEST_F(ControlTextTest, ATwoLineTextThatWouldWrapToThreeIsDrawnSmallerToFitItsBox) {
+    StaticText* line = window->Add<StaticText>("InstructionLine", 30, 422, 430, 44);
+    line->SetMultiline(true);
+    line->SetText("コピーが完了しました。終了ボタンを押して、本ソフトウェアを終了して下さい。\n"
+                  "その後、外部デバイスを新マシンに繋ぎ直して、再度起動してください。");
+    const QLabel* label = static_cast<const QLabel*>(line->Widget());
+    const QRect needed = QFontMetrics(label->font())
+                             .boundingRect(QRect(0, 0, 430, 10000), Qt::TextWordWrap, label->text());
+    EXPECT_LE(needed.height(), 44);
+    EXPECT_LT(label->font().pixelSize(), 12);
+    EXPECT_GE(label->font().pixelSize(), 10);
+}
+
+TEST_F(ControlTextTest, ATextThatFitsKeepsItsLayoutSize) {
+    StaticText* line = window->Add<StaticText>("Short", 30, 422, 430, 44);
+    line->SetMultiline(true);
+    line->SetText("取得が完了したら、「次へ」ボタンを押して下さい。");
+    EXPECT_EQ(static_cast<const QLabel*>(line->Widget())->font().pixelSize(), 12);
 }
