@@ -22,7 +22,9 @@ std::string FinderInfoAttributeFor(const std::string& path);
 // True for the errors of a file system that takes no such attributes.
 bool IsUnsupportedAttributeError(int errorNumber);
 
-// By path, never following a symbolic link.
+// By path, never following a symbolic link. The list is nullopt when the file
+// system would not tell (hfsplus says so with an error when there are none).
+std::optional<std::vector<std::string>> ListAttributes(const std::string& path);
 std::optional<std::string> ReadAttribute(const std::string& path, const char* name);
 int WriteAttribute(const std::string& path, const char* name, std::string_view value);
 

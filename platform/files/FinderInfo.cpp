@@ -3,6 +3,7 @@
 #include "platform/files/AppleDouble.h"
 #include "platform/files/ExtendedAttributes.h"
 #include "platform/files/FileError.h"
+#include "platform/files/FolderListing.h"
 #include "platform/files/PosixPath.h"
 
 #include <algorithm>
@@ -68,6 +69,23 @@ bool WriteCompanion(const std::string& path, const FinderInfo& info, std::string
     return true;
 }
 
+bool StoreFinderInfo(const std::string& path, const FinderInfo& info, FinderInfoStorage storage,
+                     std::string& error) {
+    if (storage == FinderInfoStorage::ExtendedAttribute) {
+        const std::string name = FinderInfoAttributeFor(path);
+        const std::string_view value(reinterpret_cast<const char*>(info.bytes.data()),
+                                     info.bytes.size());
+        const int result = WriteAttribute(path, name.c_str(), value);
+        if (result == 0)
+            return true;
+        if (!IsUnsupportedAttributeError(result)) {
+            error = SystemError(path, result);
+            return false;
+        }
+    }
+    return WriteCompanion(path, info, error);
+}
+
 } // namespace
 
 FinderInfo FinderInfo::ForFile(std::string_view type, std::string_view creator,
@@ -104,14 +122,22 @@ bool FinderInfo::IsEmpty() const {
     return std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b == 0; });
 }
 
-std::optional<FinderInfo> ReadFinderInfo(const std::string& path) {
+std::optional<FinderInfo> ReadFinderInfo(const std::string& path, bool companionMayExist) {
+    // One listing of the entry's attributes saves asking for each name that
+    // is not there; without one, each name is asked for.
+    const auto names = ListAttributes(path);
+    const auto mayHold = [&names](const char* name) {
+        return !names || std::find(names->begin(), names->end(), name) != names->end();
+    };
     for (const char* name : FinderInfoAttributeNames())
-        if (auto info = FromAttribute(ReadAttribute(path, name)))
-            return info;
-    if (const auto netatalk = ReadAttribute(path, kNetatalkMetadataAttribute))
-        if (auto info = FinderInfoFromAppleDouble(*netatalk))
-            return info;
-    if (BaseName(path) == "/")
+        if (mayHold(name))
+            if (auto info = FromAttribute(ReadAttribute(path, name)))
+                return info;
+    if (mayHold(kNetatalkMetadataAttribute))
+        if (const auto netatalk = ReadAttribute(path, kNetatalkMetadataAttribute))
+            if (auto info = FinderInfoFromAppleDouble(*netatalk))
+                return info;
+    if (!companionMayExist || BaseName(path) == "/")
         return std::nullopt;
     if (const auto companion = ReadCompanionHead(CompanionPath(path)))
         return FinderInfoFromAppleDouble(*companion);
@@ -120,19 +146,10 @@ std::optional<FinderInfo> ReadFinderInfo(const std::string& path) {
 
 bool WriteFinderInfo(const std::string& path, const FinderInfo& info, FinderInfoStorage storage,
                      std::string& error) {
-    if (storage == FinderInfoStorage::ExtendedAttribute) {
-        const std::string name = FinderInfoAttributeFor(path);
-        const std::string_view value(reinterpret_cast<const char*>(info.bytes.data()),
-                                     info.bytes.size());
-        const int result = WriteAttribute(path, name.c_str(), value);
-        if (result == 0)
-            return true;
-        if (!IsUnsupportedAttributeError(result)) {
-            error = SystemError(path, result);
-            return false;
-        }
-    }
-    return WriteCompanion(path, info, error);
+    const bool written = StoreFinderInfo(path, info, storage, error);
+    // Forgotten after the write, so that no reading in between stays cached.
+    FolderListing::Forget(std::string(ParentPath(path)));
+    return written;
 }
 
 } // namespace files

@@ -33,12 +33,14 @@ struct FinderInfo {
 enum class FinderInfoStorage { ExtendedAttribute, AppleDouble };
 
 // The Finder information of the entry at the path, without following a
-// symbolic link; nullopt when none is stored or all of it is zero.
-std::optional<FinderInfo> ReadFinderInfo(const std::string& path);
+// symbolic link; nullopt when none is stored or all of it is zero. A caller
+// that knows no companion lies beside the entry saves looking for one.
+std::optional<FinderInfo> ReadFinderInfo(const std::string& path, bool companionMayExist = true);
 
 // Stores the Finder information of the entry at the path. An attribute goes
 // where the file system keeps it; a file system that takes no extended
-// attributes gets an AppleDouble companion instead. On failure, error says why.
+// attributes gets an AppleDouble companion instead. The cached listing of the
+// entry's folder forgets what it knew. On failure, error says why.
 bool WriteFinderInfo(const std::string& path, const FinderInfo& info, FinderInfoStorage storage,
                      std::string& error);
 

@@ -1,7 +1,7 @@
 #include "platform/files/FolderItem.h"
 
+#include "platform/files/EntryFacts.h"
 #include "platform/files/FileError.h"
-#include "platform/files/FinderInfo.h"
 #include "platform/files/FolderListing.h"
 #include "platform/files/PosixPath.h"
 #include "platform/files/TreeCopy.h"
@@ -37,8 +37,7 @@ String PathText(std::string_view bytes) {
 }
 
 bool IsFolder(const std::string& path) {
-    struct stat info {};
-    return lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    return files::EntryFacts::Of(path).Kind() == files::EntryKind::Folder;
 }
 
 // A "/" inside a Mac name is stored as ":" on a POSIX disk.
@@ -81,7 +80,13 @@ FolderItem FolderItem::AtPosixPath(std::string path) {
 FolderItem FolderItem::Child(const String& name) const {
     const State& state = *state_;
     const std::string entry = PosixEntryName(name);
-    if (!files::IsValidEntryName(entry) || !IsFolder(state.path))
+    if (!files::IsValidEntryName(entry))
+        return FolderItem();
+    // A folder whose listing is cached answers from it; another one is listed
+    // only when the exact name is not there.
+    if (const auto listing = files::FolderListing::Cached(state.path))
+        return AtPosixPath(files::JoinPath(state.path, listing->MatchingName(entry)));
+    if (!IsFolder(state.path))
         return FolderItem();
     return AtPosixPath(files::ResolveChildPath(state.path, entry));
 }
@@ -101,8 +106,9 @@ int FolderItem::Count() const {
 }
 
 bool FolderItem::Exists() const {
-    struct stat info {};
-    return lstat(state_->path.c_str(), &info) == 0;
+    const State& state = *state_;
+    return files::IsValidUTF8(files::BaseName(state.path)) &&
+           files::EntryFacts::Of(state.path).Kind() != files::EntryKind::Missing;
 }
 
 bool FolderItem::Directory() const {
@@ -113,7 +119,7 @@ bool FolderItem::Visible() const {
     const State& state = *state_;
     if (files::BaseName(state.path).starts_with("."))
         return false;
-    const auto info = files::ReadFinderInfo(state.path);
+    const auto info = files::EntryFacts::Of(state.path).FinderInformation();
     return !info || (info->Flags() & files::FinderInfo::kInvisible) == 0;
 }
 
@@ -127,18 +133,18 @@ String FolderItem::AbsolutePath() const {
 }
 
 String FolderItem::MacType() const {
-    const State& state = *state_;
-    if (IsFolder(state.path))
+    const auto facts = files::EntryFacts::Of(state_->path);
+    if (facts.Kind() == files::EntryKind::Folder)
         return String("fold");
-    const auto info = files::ReadFinderInfo(state.path);
+    const auto info = facts.FinderInformation();
     return info ? FourCharacterCode(info->Type()) : String("");
 }
 
 String FolderItem::MacCreator() const {
-    const State& state = *state_;
-    if (IsFolder(state.path))
+    const auto facts = files::EntryFacts::Of(state_->path);
+    if (facts.Kind() == files::EntryKind::Folder)
         return String("MACS");
-    const auto info = files::ReadFinderInfo(state.path);
+    const auto info = facts.FinderInformation();
     return info ? FourCharacterCode(info->Creator()) : String("");
 }
 
@@ -161,8 +167,11 @@ bool FolderItem::Delete() const {
 
 bool FolderItem::CreateAsFolder() const {
     State& state = *state_;
-    if (mkdir(state.path.c_str(), 0777) != 0 && !(errno == EEXIST && IsFolder(state.path)))
-        return state.Failed(files::SystemError(state.path, errno));
+    if (mkdir(state.path.c_str(), 0777) != 0) {
+        const int failure = errno;
+        if (!(failure == EEXIST && IsFolder(state.path)))
+            return state.Failed(files::SystemError(state.path, failure));
+    }
     files::FolderListing::Forget(std::string(files::ParentPath(state.path)));
     return state.Succeeded();
 }

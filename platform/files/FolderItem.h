@@ -9,6 +9,10 @@
 // catalogue, without the "._" AppleDouble companions. A symbolic link is an
 // item of its own, never a folder: nothing here walks through one.
 //
+// Asking about an entry of a folder whose listing is cached costs one look at
+// the folder: its kind comes from the listing, and its Finder information is
+// read once per listing and kept for a moment (see FolderListing.h).
+//
 // Operations that can fail return false (or a Nil stream) and keep the
 // reason, naming the path, in LastError. Soft errors stay inside: creating a
 // folder that is already there succeeds.
@@ -43,6 +47,10 @@ public:
     // Entries of this folder; 0 for anything that is no readable folder.
     int Count() const;
 
+    // False also for an entry whose name is not valid UTF-8: the program's
+    // text cannot name it, so it is passed over like a missing one. Directory,
+    // Count and the copies still see it, so that a tree holding one is copied
+    // and removed whole.
     bool Exists() const;
     bool Directory() const;
     // False for a name starting with "." and for the Finder's invisible flag.

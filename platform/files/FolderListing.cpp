@@ -1,105 +1,68 @@
 #include "platform/files/FolderListing.h"
 
+#include "platform/files/ListingCache.h"
 #include "platform/files/MacName.h"
 #include "platform/files/PosixPath.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <time.h>
 
 #include <algorithm>
-#include <list>
-#include <mutex>
-#include <unordered_map>
+#include <numeric>
 
 namespace files {
 
 namespace {
 
-constexpr std::size_t kCachedFolders = 64;
 constexpr long long kClockGranularityNs = 50'000'000;
 
-long long Nanoseconds(const timespec& t) {
-    return static_cast<long long>(t.tv_sec) * 1'000'000'000LL + t.tv_nsec;
-}
-
-struct FolderStamp {
-    dev_t device = 0;
-    ino_t inode = 0;
-    long long modified = 0;
-    long long changed = 0;
-    bool operator==(const FolderStamp&) const = default;
-};
-
-struct CachedListing {
-    FolderStamp stamp;
-    bool racy = false;
-    std::shared_ptr<const FolderListing> listing;
-    std::list<std::string>::iterator recency;
-};
-
-class ListingCache {
-public:
-    std::shared_ptr<const FolderListing> Find(const std::string& path, const FolderStamp& stamp) {
-        std::lock_guard lock(mutex_);
-        const auto found = entries_.find(path);
-        if (found == entries_.end() || found->second.racy || !(found->second.stamp == stamp))
-            return nullptr;
-        recency_.splice(recency_.begin(), recency_, found->second.recency);
-        return found->second.listing;
-    }
-
-    void Store(const std::string& path, const FolderStamp& stamp, bool racy,
-               std::shared_ptr<const FolderListing> listing) {
-        std::lock_guard lock(mutex_);
-        EraseLocked(path);
-        if (entries_.size() >= kCachedFolders)
-            EraseLocked(recency_.back());
-        recency_.push_front(path);
-        entries_[path] = CachedListing{stamp, racy, std::move(listing), recency_.begin()};
-    }
-
-    void Erase(const std::string& path) {
-        std::lock_guard lock(mutex_);
-        EraseLocked(path);
-    }
-
-private:
-    void EraseLocked(const std::string& path) {
-        const auto found = entries_.find(path);
-        if (found == entries_.end())
-            return;
-        recency_.erase(found->second.recency);
-        entries_.erase(found);
-    }
-
-    std::mutex mutex_;
-    std::unordered_map<std::string, CachedListing> entries_;
-    std::list<std::string> recency_;
-};
-
-ListingCache& Cache() {
-    static ListingCache cache;
-    return cache;
-}
-
 const std::shared_ptr<const FolderListing>& EmptyListing() {
-    static const auto empty = std::make_shared<const FolderListing>(std::vector<ListedEntry>{});
+    static const auto empty = std::make_shared<const FolderListing>("", std::vector<ListedEntry>{});
     return empty;
+}
+
+// The kind the folder's record gives, asking the entry itself only on file
+// systems that leave it out.
+EntryKind KindOfEntry(DIR* folder, const dirent& entry) {
+    switch (entry.d_type) {
+    case DT_DIR:
+        return EntryKind::Folder;
+    case DT_LNK:
+        return EntryKind::Link;
+    case DT_UNKNOWN: {
+        struct stat info {};
+        if (fstatat(dirfd(folder), entry.d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+            return EntryKind::Missing;
+        return KindOfMode(info.st_mode);
+    }
+    default:
+        return EntryKind::Other;
+    }
 }
 
 std::vector<ListedEntry> ReadEntries(const std::string& folderPath) {
     std::vector<ListedEntry> entries;
+    std::vector<std::string> companionsOf;
     DIR* folder = opendir(folderPath.c_str());
     if (folder == nullptr)
         return entries;
     while (const dirent* entry = readdir(folder)) {
         const std::string_view name(entry->d_name);
-        if (name == "." || name == ".." || IsAppleDoubleName(name))
+        if (name == "." || name == "..")
             continue;
-        entries.push_back(ListedEntry{std::string(name), MacNameKey(name)});
+        if (IsAppleDoubleName(name))
+            companionsOf.emplace_back(name.substr(2));
+        else
+            entries.push_back(ListedEntry{std::string(name), MacNameKey(name),
+                                          KindOfEntry(folder, *entry), false});
     }
     closedir(folder);
+    std::sort(companionsOf.begin(), companionsOf.end());
+    for (auto& entry : entries)
+        entry.hasCompanion =
+            std::binary_search(companionsOf.begin(), companionsOf.end(), entry.name);
     // Names equal to a Mac disk can both exist here; the bytes keep their order fixed.
     std::sort(entries.begin(), entries.end(), [](const ListedEntry& a, const ListedEntry& b) {
         return a.key != b.key ? a.key < b.key : a.name < b.name;
@@ -107,30 +70,62 @@ std::vector<ListedEntry> ReadEntries(const std::string& folderPath) {
     return entries;
 }
 
-} // namespace
-
-FolderListing::FolderListing(std::vector<ListedEntry> entries) : entries_(std::move(entries)) {}
-
-std::shared_ptr<const FolderListing> FolderListing::Of(const std::string& folderPath) {
-    struct stat info {};
-    if (lstat(folderPath.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
-        return EmptyListing();
-    const FolderStamp stamp{info.st_dev, info.st_ino, Nanoseconds(info.st_mtim),
-                            Nanoseconds(info.st_ctim)};
-    if (auto cached = Cache().Find(folderPath, stamp))
-        return cached;
-
+long long NowNanoseconds() {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
-    const long long sinceChange = Nanoseconds(now) - std::max(stamp.modified, stamp.changed);
+    return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
+}
+
+} // namespace
+
+EntryKind KindOfMode(mode_t mode) {
+    if (S_ISDIR(mode))
+        return EntryKind::Folder;
+    return S_ISLNK(mode) ? EntryKind::Link : EntryKind::Other;
+}
+
+FolderListing::FolderListing(std::string folderPath, std::vector<ListedEntry> entries)
+    : folderPath_(std::move(folderPath)), entries_(std::move(entries)), byName_(entries_.size()),
+      finderInfo_(entries_.size()) {
+    std::iota(byName_.begin(), byName_.end(), 0u);
+    std::sort(byName_.begin(), byName_.end(), [this](std::uint32_t a, std::uint32_t b) {
+        return entries_[a].name < entries_[b].name;
+    });
+}
+
+std::shared_ptr<const FolderListing> FolderListing::Of(const std::string& folderPath) {
+    const auto stamp = FolderStamp::Of(folderPath);
+    if (!stamp)
+        return EmptyListing();
+    ListingCache& cache = ListingCache::Instance();
+    if (auto cached = cache.Find(folderPath, *stamp))
+        return cached;
+
+    const long long sinceChange = NowNanoseconds() - std::max(stamp->modified, stamp->changed);
     const bool racy = sinceChange >= 0 && sinceChange < kClockGranularityNs;
-    auto listing = std::make_shared<const FolderListing>(ReadEntries(folderPath));
-    Cache().Store(folderPath, stamp, racy, listing);
+    auto listing = std::make_shared<const FolderListing>(folderPath, ReadEntries(folderPath));
+    cache.Store(folderPath, *stamp, racy, listing);
     return listing;
 }
 
+std::shared_ptr<const FolderListing> FolderListing::Cached(std::string_view folderPath) {
+    auto stored = ListingCache::Instance().Peek(folderPath);
+    if (!stored)
+        return nullptr;
+    const auto stamp = FolderStamp::Of(std::string(folderPath));
+    return stamp == stored->stamp ? std::move(stored->listing) : nullptr;
+}
+
 void FolderListing::Forget(const std::string& folderPath) {
-    Cache().Erase(folderPath);
+    ListingCache::Instance().Erase(folderPath);
+}
+
+const ListedEntry* FolderListing::Find(std::string_view name) const {
+    const auto found = std::lower_bound(byName_.begin(), byName_.end(), name,
+                                        [this](std::uint32_t index, std::string_view wanted) {
+                                            return entries_[index].name < wanted;
+                                        });
+    return found != byName_.end() && entries_[*found].name == name ? &entries_[*found] : nullptr;
 }
 
 const ListedEntry* FolderListing::FindMacName(std::string_view name) const {
@@ -141,23 +136,41 @@ const ListedEntry* FolderListing::FindMacName(std::string_view name) const {
     return found != entries_.end() && found->key == key ? &*found : nullptr;
 }
 
+std::string FolderListing::MatchingName(std::string_view name) const {
+    if (Find(name) == nullptr)
+        if (const ListedEntry* match = FindMacName(name))
+            return match->name;
+    return std::string(name);
+}
+
+std::optional<FinderInfo> FolderListing::FinderInfoOf(const ListedEntry& entry) const {
+    const auto index = static_cast<std::size_t>(&entry - entries_.data());
+    const auto now = std::chrono::steady_clock::now();
+    {
+        std::lock_guard lock(finderInfoMutex_);
+        const FinderInfoSlot& slot = finderInfo_[index];
+        if (slot.read && now - slot.readAt < kFinderInfoLifetime)
+            return slot.info;
+    }
+    auto info = ReadFinderInfo(JoinPath(folderPath_, entry.name), entry.hasCompanion);
+    std::lock_guard lock(finderInfoMutex_);
+    finderInfo_[index] = FinderInfoSlot{true, now, info};
+    return info;
+}
+
 std::string ResolveChildPath(const std::string& folderPath, const std::string& name) {
     std::string exact = JoinPath(folderPath, name);
     struct stat info {};
     if (lstat(exact.c_str(), &info) == 0)
         return exact;
-    const auto listing = FolderListing::Of(folderPath);
-    if (const ListedEntry* match = listing->FindMacName(name))
-        return JoinPath(folderPath, match->name);
-    return exact;
+    return JoinPath(folderPath, FolderListing::Of(folderPath)->MatchingName(name));
 }
 
 std::string ResolvePathBelow(const std::string& folderPath, const std::vector<std::string>& names) {
     std::string path = folderPath;
     bool inFolder = true;
     for (const auto& name : names) {
-        struct stat info {};
-        inFolder = inFolder && lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+        inFolder = inFolder && FolderStamp::Of(path).has_value();
         path = inFolder ? ResolveChildPath(path, name) : JoinPath(path, name);
     }
     return path;
