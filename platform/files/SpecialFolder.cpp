@@ -6,11 +6,18 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cstdlib>
+
 namespace {
 
 std::string HomePath() {
-    const passwd* user = getpwuid(getuid());
-    return files::FolderFromEnvironment("HOME", user != nullptr ? user->pw_dir : "/");
+    // Reading the user database costs a file read each time: only without $HOME.
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || *home == '\0') {
+        const passwd* user = getpwuid(getuid());
+        return user != nullptr ? user->pw_dir : "/";
+    }
+    return files::FolderFromEnvironment("HOME", "/");
 }
 
 FolderItem Below(const std::string& folder, const std::vector<std::string>& names) {
