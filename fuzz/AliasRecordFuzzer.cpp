@@ -16,11 +16,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (h == nullptr)
         return 0;
     std::memcpy(*h, data, size);
-    FSSpec spec;
+    FSSpec target;
     bool wasChanged = true;
-    const OSErr err = ResolveAlias(nullptr, h, &spec, &wasChanged);
+    const OSErr err = ResolveAlias(nullptr, h, &target, &wasChanged);
     DisposeHandle(h);
-    if (err == noErr && (!parsed || spec.name[0] > 63))
+    if (err == noErr && (!parsed || target.name[0] > 63))
         std::abort();
     if (!parsed && err != paramErr)
         std::abort();

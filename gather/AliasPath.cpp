@@ -14,9 +14,9 @@ namespace AliasPath {
 namespace {
 
 // The item's name from the file specification, as bytes without an encoding.
-String SpecName(const FSSpec& spec) {
+String SpecName(const FSSpec& target) {
     return String::FromBytes(
-        std::string(reinterpret_cast<const char*>(spec.name + 1), spec.name[0]));
+        std::string(reinterpret_cast<const char*>(target.name + 1), target.name[0]));
 }
 
 } // namespace
@@ -31,12 +31,12 @@ String gAbsPath_dc(const String& text, bool fileMode) {
     if (h == nullptr)
         return "";
 
-    FSSpec spec;
+    FSSpec target;
     bool wasChanged = false;
-    const OSErr err = ResolveAlias(nullptr, h, &spec, &wasChanged);
+    const OSErr err = ResolveAlias(nullptr, h, &target, &wasChanged);
     String path;
     if (err == noErr) {
-        path = DecrareEtc::GetFullPath(spec.vRefNum, spec.parID) + SpecName(spec);
+        path = DecrareEtc::GetFullPath(target.vRefNum, target.parID) + SpecName(target);
         path = TextEnco::gEncText(path, "Shift-JIS", "UTF-8");
         // An item that vanished since it was resolved gets no ":" rather than a crash.
         const FolderItem resolved = GetFolderItem(path, 0);

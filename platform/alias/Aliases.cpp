@@ -13,17 +13,17 @@ namespace {
 
 constexpr std::size_t MaxSpecNameBytes = 63;
 
-OSErr FillSpec(const alias::AliasTarget& found, FSSpec& spec) {
+OSErr FillSpec(const alias::AliasTarget& found, FSSpec& target) {
     const auto name = alias::MacJapaneseName(found.item.Name().ToUTF8(), MaxSpecNameBytes);
     if (!name)
         return bdNamErr;
     alias::Catalogue& catalogue = alias::Catalogue::Instance();
     const SInt16 vRefNum = catalogue.VolumeRef(found.volume);
     const std::string parent(files::ParentPath(found.item.PosixPath()));
-    spec.vRefNum = vRefNum;
-    spec.parID = catalogue.DirectoryID(vRefNum, parent);
-    spec.name[0] = static_cast<unsigned char>(name->size());
-    std::copy(name->begin(), name->end(), spec.name + 1);
+    target.vRefNum = vRefNum;
+    target.parID = catalogue.DirectoryID(vRefNum, parent);
+    target.name[0] = static_cast<unsigned char>(name->size());
+    std::copy(name->begin(), name->end(), target.name + 1);
     return noErr;
 }
 

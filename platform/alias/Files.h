@@ -1,5 +1,5 @@
 #pragma once
-// The Mac's file specification and catalogue query, over the directory IDs
+// The Mac's file reference record (FSSpec) and catalogue query, over the directory IDs
 // that this layer keeps (see Catalogue.h).
 
 #include "platform/alias/MacTypes.h"

@@ -32,12 +32,12 @@ WidthEntry ParseEntry(std::string_view entry, int listWidth) {
 
 } // namespace
 
-std::vector<int> ColumnWidthsFor(std::string_view spec, int columnCount, int listWidth) {
+std::vector<int> ColumnWidthsFor(std::string_view text, int columnCount, int listWidth) {
     std::vector<WidthEntry> entries(std::max(columnCount, 0));
-    for (std::size_t column = 0; column < entries.size() && !spec.empty(); ++column) {
-        const auto comma = spec.find(',');
-        entries[column] = ParseEntry(spec.substr(0, comma), listWidth);
-        spec = comma == std::string_view::npos ? std::string_view() : spec.substr(comma + 1);
+    for (std::size_t column = 0; column < entries.size() && !text.empty(); ++column) {
+        const auto comma = text.find(',');
+        entries[column] = ParseEntry(text.substr(0, comma), listWidth);
+        text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
     }
 
     int fixed = 0;

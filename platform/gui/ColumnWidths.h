@@ -7,4 +7,4 @@
 #include <string_view>
 #include <vector>
 
-std::vector<int> ColumnWidthsFor(std::string_view spec, int columnCount, int listWidth);
+std::vector<int> ColumnWidthsFor(std::string_view text, int columnCount, int listWidth);

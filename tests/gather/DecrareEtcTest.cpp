@@ -40,10 +40,10 @@ protected:
         const std::string record =
             AliasRecordBytes(AliasFieldsFor("Data", path, AliasTargetKind::Folder));
         Handle h = DecrareEtc::TextToHandle(String::FromBytes(record));
-        FSSpec spec;
-        EXPECT_EQ(ResolveAlias(nullptr, h, &spec, nullptr), noErr);
+        FSSpec target;
+        EXPECT_EQ(ResolveAlias(nullptr, h, &target, nullptr), noErr);
         DisposeHandle(h);
-        return spec;
+        return target;
     }
 
     FakeMachine machine_;
@@ -51,18 +51,18 @@ protected:
 };
 
 TEST_F(DecrareEtcGetFullPath, WalksUpToTheVolumeNameInMacJapanese) {
-    const FSSpec spec = Resolved("書類/報告");
-    const String path = DecrareEtc::GetFullPath(spec.vRefNum, spec.parID);
+    const FSSpec target = Resolved("書類/報告");
+    const String path = DecrareEtc::GetFullPath(target.vRefNum, target.parID);
     EXPECT_EQ(path.Bytes(), "Data:\x8F\x91\x97\xDE:"); // "Data:書類:"
 }
 
 TEST_F(DecrareEtcGetFullPath, RootIsTheVolumeNameAlone) {
-    const FSSpec spec = Resolved("Projects");
-    EXPECT_EQ(DecrareEtc::GetFullPath(spec.vRefNum, 2).Bytes(), "Data:");
+    const FSSpec target = Resolved("Projects");
+    EXPECT_EQ(DecrareEtc::GetFullPath(target.vRefNum, 2).Bytes(), "Data:");
 }
 
 TEST_F(DecrareEtcGetFullPath, FailingCatalogueGivesWhatWasFoundSoFar) {
-    const FSSpec spec = Resolved("Projects/Docs");
-    EXPECT_TRUE(DecrareEtc::GetFullPath(spec.vRefNum, 999999).IsEmpty());
+    const FSSpec target = Resolved("Projects/Docs");
+    EXPECT_TRUE(DecrareEtc::GetFullPath(target.vRefNum, 999999).IsEmpty());
     EXPECT_TRUE(DecrareEtc::GetFullPath(-300, 2).IsEmpty());
 }

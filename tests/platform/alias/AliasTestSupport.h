@@ -9,9 +9,9 @@
 
 struct Resolution {
     OSErr err = noErr;
-    FSSpec spec;
+    FSSpec target;
     std::string Name() const {
-        return std::string(reinterpret_cast<const char*>(spec.name + 1), spec.name[0]);
+        return std::string(reinterpret_cast<const char*>(target.name + 1), target.name[0]);
     }
 };
 
@@ -20,7 +20,7 @@ inline Resolution Resolve(const std::string& record) {
     Handle h = NewHandle(static_cast<Size>(record.size()));
     std::memcpy(*h, record.data(), record.size());
     bool wasChanged = true;
-    result.err = ResolveAlias(nullptr, h, &result.spec, &wasChanged);
+    result.err = ResolveAlias(nullptr, h, &result.target, &wasChanged);
     DisposeHandle(h);
     return result;
 }

@@ -42,20 +42,20 @@ protected:
 TEST_F(Catalogue, VolumeRootIsTwoWithParentOne) {
     const Resolution r = ResolveFolder("Projects");
     ASSERT_EQ(r.err, noErr);
-    const Query root = Ask(r.spec.vRefNum, 2);
+    const Query root = Ask(r.target.vRefNum, 2);
     EXPECT_EQ(root.err, noErr);
     EXPECT_EQ(root.name, "Data");
     EXPECT_EQ(root.parentID, 1);
-    EXPECT_NE(Ask(r.spec.vRefNum, 1).err, noErr); // above the root there is nothing to name
+    EXPECT_NE(Ask(r.target.vRefNum, 1).err, noErr); // above the root there is nothing to name
 }
 
 TEST_F(Catalogue, WalkFromAnItemReachesTheRootWithMacJapaneseNames) {
     const Resolution r = ResolveFolder("書類/2024年/報告");
     ASSERT_EQ(r.err, noErr);
-    const Query parent = Ask(r.spec.vRefNum, r.spec.parID);
+    const Query parent = Ask(r.target.vRefNum, r.target.parID);
     ASSERT_EQ(parent.err, noErr);
     EXPECT_EQ(parent.name, "2024\x94\x4E"); // "2024年"
-    const Query grandparent = Ask(r.spec.vRefNum, parent.parentID);
+    const Query grandparent = Ask(r.target.vRefNum, parent.parentID);
     ASSERT_EQ(grandparent.err, noErr);
     EXPECT_EQ(grandparent.name, "\x8F\x91\x97\xDE"); // "書類"
     EXPECT_EQ(grandparent.parentID, 2);
@@ -66,10 +66,10 @@ TEST_F(Catalogue, FolderKeepsItsIDWithinTheRun) {
     const Resolution sibling = ResolveFolder("Projects/Drafts");
     const Resolution again = ResolveFolder("Projects/Docs");
     ASSERT_EQ(first.err, noErr);
-    EXPECT_GE(first.spec.parID, 16);
-    EXPECT_EQ(sibling.spec.parID, first.spec.parID);
-    EXPECT_EQ(again.spec.parID, first.spec.parID);
-    EXPECT_EQ(again.spec.vRefNum, first.spec.vRefNum);
+    EXPECT_GE(first.target.parID, 16);
+    EXPECT_EQ(sibling.target.parID, first.target.parID);
+    EXPECT_EQ(again.target.parID, first.target.parID);
+    EXPECT_EQ(again.target.vRefNum, first.target.vRefNum);
 }
 
 TEST_F(Catalogue, VolumesHaveTheirOwnReferenceNumbers) {
@@ -79,18 +79,18 @@ TEST_F(Catalogue, VolumesHaveTheirOwnReferenceNumbers) {
     const Resolution onData = ResolveFolder("Projects");
     ASSERT_EQ(onStartup.err, noErr);
     ASSERT_EQ(onData.err, noErr);
-    EXPECT_NE(onStartup.spec.vRefNum, onData.spec.vRefNum);
-    EXPECT_EQ(Ask(onStartup.spec.vRefNum, 2).name, "Macintosh HD");
+    EXPECT_NE(onStartup.target.vRefNum, onData.target.vRefNum);
+    EXPECT_EQ(Ask(onStartup.target.vRefNum, 2).name, "Macintosh HD");
 }
 
 TEST_F(Catalogue, UnknownOrVanishedDirectoriesAreErrors) {
     const Resolution r = ResolveFolder("Projects/Docs");
     ASSERT_EQ(r.err, noErr);
-    EXPECT_EQ(Ask(r.spec.vRefNum, 999999).err, dirNFErr);
-    EXPECT_EQ(Ask(r.spec.vRefNum, 0).err, dirNFErr);
+    EXPECT_EQ(Ask(r.target.vRefNum, 999999).err, dirNFErr);
+    EXPECT_EQ(Ask(r.target.vRefNum, 0).err, dirNFErr);
     EXPECT_EQ(Ask(12345, 2).err, nsvErr);
-    EXPECT_EQ(Ask(r.spec.vRefNum, 2, 0).err, paramErr); // only queries by directory ID
+    EXPECT_EQ(Ask(r.target.vRefNum, 2, 0).err, paramErr); // only queries by directory ID
     std::filesystem::remove_all(Data().Path("Projects"));
-    EXPECT_EQ(Ask(r.spec.vRefNum, r.spec.parID).err, dirNFErr);
+    EXPECT_EQ(Ask(r.target.vRefNum, r.target.parID).err, dirNFErr);
     EXPECT_EQ(PBGetCatInfoSync(nullptr), paramErr);
 }

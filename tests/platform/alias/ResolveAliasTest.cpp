@@ -33,7 +33,7 @@ TEST_P(ResolveRecord, FolderWithShiftJISNameOnAVolume) {
     const Resolution r = Resolve(Record("Data", "Projects/書類", AliasTargetKind::Folder));
     ASSERT_EQ(r.err, noErr);
     EXPECT_EQ(r.Name(), ShoruiMac);
-    EXPECT_EQ(CataloguePath(r.spec.vRefNum, r.spec.parID), "Data:Projects:");
+    EXPECT_EQ(CataloguePath(r.target.vRefNum, r.target.parID), "Data:Projects:");
 }
 
 TEST_P(ResolveRecord, FileInAShiftJISFolder) {
@@ -41,15 +41,15 @@ TEST_P(ResolveRecord, FileInAShiftJISFolder) {
     const Resolution r = Resolve(Record("Data", "書類/notes.txt", AliasTargetKind::File));
     ASSERT_EQ(r.err, noErr);
     EXPECT_EQ(r.Name(), "notes.txt");
-    EXPECT_EQ(CataloguePath(r.spec.vRefNum, r.spec.parID), "Data:" + ShoruiMac + ":");
+    EXPECT_EQ(CataloguePath(r.target.vRefNum, r.target.parID), "Data:" + ShoruiMac + ":");
 }
 
 TEST_P(ResolveRecord, ItemInTheVolumeRootHasTheRootAsParent) {
     Data().Folder("Projects");
     const Resolution r = Resolve(Record("Data", "Projects", AliasTargetKind::Folder));
     ASSERT_EQ(r.err, noErr);
-    EXPECT_EQ(r.spec.parID, 2);
-    EXPECT_EQ(CataloguePath(r.spec.vRefNum, r.spec.parID), "Data:");
+    EXPECT_EQ(r.target.parID, 2);
+    EXPECT_EQ(CataloguePath(r.target.vRefNum, r.target.parID), "Data:");
 }
 
 TEST_P(ResolveRecord, ItemOnTheStartupDisk) {
@@ -57,7 +57,7 @@ TEST_P(ResolveRecord, ItemOnTheStartupDisk) {
     const Resolution r =
         Resolve(Record("Macintosh HD", "Users/taro/Documents", AliasTargetKind::Folder));
     ASSERT_EQ(r.err, noErr);
-    EXPECT_EQ(CataloguePath(r.spec.vRefNum, r.spec.parID), "Macintosh HD:Users:taro:");
+    EXPECT_EQ(CataloguePath(r.target.vRefNum, r.target.parID), "Macintosh HD:Users:taro:");
 }
 
 TEST_P(ResolveRecord, ColonPathServesWhenThePosixPathIsStale) {
@@ -66,7 +66,7 @@ TEST_P(ResolveRecord, ColonPathServesWhenThePosixPathIsStale) {
     fields.posixPath = "/Moved/Docs";
     const Resolution r = Resolve(AliasRecordBytes(fields));
     ASSERT_EQ(r.err, noErr);
-    EXPECT_EQ(CataloguePath(r.spec.vRefNum, r.spec.parID), "Data:Projects:");
+    EXPECT_EQ(CataloguePath(r.target.vRefNum, r.target.parID), "Data:Projects:");
 }
 
 TEST_P(ResolveRecord, ParentNameAndTargetNameServeWithoutPaths) {
@@ -143,10 +143,10 @@ TEST_F(FakeVolumes, Version2FixedNamesServeWithoutUnicodeTags) {
 }
 
 TEST_F(FakeVolumes, MissingHandleOrTargetIsRefused) {
-    FSSpec spec;
-    EXPECT_EQ(ResolveAlias(nullptr, nullptr, &spec, nullptr), nilHandleErr);
+    FSSpec target;
+    EXPECT_EQ(ResolveAlias(nullptr, nullptr, &target, nullptr), nilHandleErr);
     Handle h = NewHandle(0);
-    EXPECT_EQ(ResolveAlias(nullptr, h, &spec, nullptr), paramErr);
+    EXPECT_EQ(ResolveAlias(nullptr, h, &target, nullptr), paramErr);
     EXPECT_EQ(ResolveAlias(nullptr, h, nullptr, nullptr), paramErr);
     DisposeHandle(h);
 }

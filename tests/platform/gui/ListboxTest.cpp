@@ -535,7 +535,7 @@ TEST_F(PausedExpandTest, TheUsersExpandMeanwhileKeepsEachRowsChildren) {
 
 struct WidthCase {
     const char* name;
-    const char* spec;
+    const char* widthsText;
     int columns;
     int width;
     std::vector<int> expected;
@@ -545,7 +545,7 @@ class ColumnWidthsTest : public testing::TestWithParam<WidthCase> {};
 
 TEST_P(ColumnWidthsTest, SplitsTheListWidth) {
     const WidthCase& c = GetParam();
-    EXPECT_EQ(ColumnWidthsFor(c.spec, c.columns, c.width), c.expected);
+    EXPECT_EQ(ColumnWidthsFor(c.widthsText, c.columns, c.width), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
