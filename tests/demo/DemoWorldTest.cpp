@@ -12,7 +12,7 @@
 #include "scripts/demo/DemoWorld.h"
 #include "tests/demo/StubAssistant.h"
 #include "tests/support/FakeMacDisk.h"
-#include "tests/support/FileInspection.h"
+#include "tests/support/FileFacts.h"
 #include "tests/support/TemporaryFolder.h"
 
 namespace {

@@ -11,7 +11,7 @@
 
 #include "tests/gather/GatheringTest.h"
 #include "tests/gather/ProductPrefFiles.h"
-#include "tests/support/FileInspection.h"
+#include "tests/support/FileFacts.h"
 #include "tests/support/ScopedProgramFolder.h"
 #include "tests/support/prefs/AliasRecordWriter.h"
 

@@ -17,7 +17,7 @@
 #include "platform/threads/EventLoop.h"
 #include "platform/threads/Thread.h"
 #include "platform/work/BackgroundWork.h"
-#include "tests/support/FileInspection.h"
+#include "tests/support/FileFacts.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/gui/GuiTest.h"

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/gui/Application.h"
-#include "tests/support/FileInspection.h"
+#include "tests/support/FileFacts.h"
 #include "tests/support/ScopedFileSizeLimit.h"
 #include "tests/transfer/ScopedUnreadableFile.h"
 #include "tests/transfer/TransferTest.h"

@@ -7,7 +7,7 @@
 
 #include "platform/work/SafeReplace.h"
 #include "tests/support/FakeMacDisk.h"
-#include "tests/support/FileInspection.h"
+#include "tests/support/FileFacts.h"
 #include "tests/support/ScopedFileSizeLimit.h"
 #include "tests/transfer/TreeSnapshot.h"
 

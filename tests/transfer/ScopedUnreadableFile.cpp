@@ -7,7 +7,7 @@
 
 #include <stdexcept>
 
-#include "tests/support/FileInspection.h"
+#include "tests/support/FileFacts.h"
 
 namespace {
 

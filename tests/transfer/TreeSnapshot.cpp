@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "platform/files/FolderItem.h"
-#include "tests/support/FileInspection.h"
+#include "tests/support/FileFacts.h"
 
 namespace fs = std::filesystem;
 

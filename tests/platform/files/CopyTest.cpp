@@ -3,7 +3,7 @@
 
 #include "platform/files/FolderItem.h"
 #include "tests/support/FakeMacDisk.h"
-#include "tests/support/FileInspection.h"
+#include "tests/support/FileFacts.h"
 #include "tests/support/ScopedFileSizeLimit.h"
 #include "tests/support/ScopedRamDisk.h"
 

@@ -2,7 +2,7 @@
 
 #include "platform/files/FolderItem.h"
 #include "tests/support/FakeMacDisk.h"
-#include "tests/support/FileInspection.h"
+#include "tests/support/FileFacts.h"
 
 #include <gtest/gtest.h>
 

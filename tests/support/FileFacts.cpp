@@ -1,4 +1,4 @@
-#include "tests/support/FileInspection.h"
+#include "tests/support/FileFacts.h"
 
 #include "platform/files/ExtendedAttributes.h"
 
