@@ -21,18 +21,8 @@ std::function<void(std::exception_ptr)>& InstalledHandler() {
     return handler;
 }
 
-std::string Describe(std::exception_ptr error) {
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        return e.what();
-    } catch (...) {
-        return "an exception of unknown type";
-    }
-}
-
 void PrintAndQuit(std::exception_ptr error) {
-    std::cerr << "Unhandled exception: " << Describe(error) << std::endl;
+    std::cerr << "Unhandled exception: " << DescribeException(error) << std::endl;
     // Outside any event loop there is nothing that QCoreApplication::exit could end.
     if (QCoreApplication::instance() && QThread::currentThread()->loopLevel() > 0)
         QCoreApplication::exit(1);
@@ -83,6 +73,16 @@ void Guard(const std::function<void()>& handler) {
         handler();
     } catch (...) {
         ReportUnhandledException(std::current_exception());
+    }
+}
+
+std::string DescribeException(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "an exception of unknown type";
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <exception>
 #include <functional>
+#include <string>
 
 namespace coop {
 
@@ -36,6 +37,8 @@ double Microseconds();
 // and quits the application with exit code 1.
 void SetUnhandledExceptionHandler(std::function<void(std::exception_ptr)> handler);
 void ReportUnhandledException(std::exception_ptr error);
+// What an escaped exception says of itself, for messages.
+std::string DescribeException(std::exception_ptr error);
 
 // Runs an event handler; what escapes it is reported instead of reaching Qt.
 void Guard(const std::function<void()>& handler);

@@ -20,16 +20,6 @@ namespace {
 
 constexpr int kTimeLimitMs = 20000;
 
-std::string Describe(std::exception_ptr error) {
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        return e.what();
-    } catch (...) {
-        return "an exception of unknown type";
-    }
-}
-
 void SelectRow(Listbox& list, const std::string& text) {
     for (int row = 0; row < list.ListCount(); ++row)
         if (list.List(row).ToUTF8() == text) {
@@ -54,7 +44,7 @@ DemoSession::DemoSession(const DemoStart& start) : programFolder_(start.programF
     try {
         app_ = std::make_unique<App>();
         coop::SetUnhandledExceptionHandler([problems = problems_](std::exception_ptr error) {
-            problems->push_back("unhandled exception: " + Describe(error));
+            problems->push_back("unhandled exception: " + coop::DescribeException(error));
         });
         app_->SetMenuBar(MenuBar1::Instance());
         app_->InitApp();
