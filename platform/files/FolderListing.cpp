@@ -29,8 +29,6 @@ EntryKind KindOfEntry(DIR* folder, const dirent& entry) {
     switch (entry.d_type) {
     case DT_DIR:
         return EntryKind::Folder;
-    case DT_LNK:
-        return EntryKind::Link;
     case DT_UNKNOWN: {
         struct stat info {};
         if (fstatat(dirfd(folder), entry.d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
@@ -79,9 +77,7 @@ long long NowNanoseconds() {
 } // namespace
 
 EntryKind KindOfMode(mode_t mode) {
-    if (S_ISDIR(mode))
-        return EntryKind::Folder;
-    return S_ISLNK(mode) ? EntryKind::Link : EntryKind::Other;
+    return S_ISDIR(mode) ? EntryKind::Folder : EntryKind::Other;
 }
 
 FolderListing::FolderListing(std::string folderPath, std::vector<ListedEntry> entries)

@@ -31,7 +31,8 @@
 
 namespace files {
 
-enum class EntryKind : std::uint8_t { Missing, Folder, Link, Other };
+// A symbolic link is Other, whatever it points at: nothing here walks through one.
+enum class EntryKind : std::uint8_t { Missing, Folder, Other };
 
 // The kind of an entry with this st_mode.
 EntryKind KindOfMode(mode_t mode);
