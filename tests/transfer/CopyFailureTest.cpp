@@ -11,7 +11,7 @@
 #include "tests/support/ScopedFileSizeLimit.h"
 #include "tests/transfer/ScopedUnreadableFile.h"
 #include "tests/transfer/TransferTest.h"
-#include "tests/transfer/TreeSnapshot.h"
+#include "tests/support/TreeSnapshot.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "gather/Window2.h"
 #include "platform/gui/Application.h"
 #include "tests/transfer/TransferTest.h"
-#include "tests/transfer/TreeSnapshot.h"
+#include "tests/support/TreeSnapshot.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "platform/gui/Listbox.h"
 #include "tests/transfer/TransferTest.h"
-#include "tests/transfer/TreeSnapshot.h"
+#include "tests/support/TreeSnapshot.h"
 
 namespace {
 

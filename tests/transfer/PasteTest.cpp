@@ -8,7 +8,7 @@
 #include "platform/gui/Application.h"
 #include "tests/support/ScopedFileSizeLimit.h"
 #include "tests/transfer/TransferTest.h"
-#include "tests/transfer/TreeSnapshot.h"
+#include "tests/support/TreeSnapshot.h"
 
 namespace {
 

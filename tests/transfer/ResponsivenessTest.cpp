@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "tests/transfer/LoopTicker.h"
+#include "tests/support/gui/LoopTicker.h"
 #include "tests/transfer/TransferTest.h"
 
 namespace {

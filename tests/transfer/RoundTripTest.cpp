@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tests/transfer/TransferTest.h"
-#include "tests/transfer/TreeSnapshot.h"
+#include "tests/support/TreeSnapshot.h"
 
 namespace {
 

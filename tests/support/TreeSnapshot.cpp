@@ -1,4 +1,4 @@
-#include "tests/transfer/TreeSnapshot.h"
+#include "tests/support/TreeSnapshot.h"
 
 #include <algorithm>
 #include <filesystem>

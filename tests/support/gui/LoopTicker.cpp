@@ -1,4 +1,4 @@
-#include "tests/transfer/LoopTicker.h"
+#include "tests/support/gui/LoopTicker.h"
 
 #include <algorithm>
 

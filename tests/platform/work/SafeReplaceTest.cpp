@@ -9,7 +9,7 @@
 #include "tests/support/FakeMacDisk.h"
 #include "tests/support/FileFacts.h"
 #include "tests/support/ScopedFileSizeLimit.h"
-#include "tests/transfer/TreeSnapshot.h"
+#include "tests/support/TreeSnapshot.h"
 
 namespace {
 

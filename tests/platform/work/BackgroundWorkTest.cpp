@@ -21,7 +21,7 @@
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/gui/GuiTest.h"
-#include "tests/transfer/LoopTicker.h"
+#include "tests/support/gui/LoopTicker.h"
 
 namespace {
 
