@@ -13,9 +13,7 @@ namespace {
 
 // An application package whose PkgInfo begins with the assistant's own type and creator.
 bool IsAssistantBundle(const FolderItem& entry) {
-    if (!(Globals::gExtractExtn(entry.Name()) == "app"))
-        return false;
-    if (!(entry.MacType() == "fold"))
+    if (!Globals::gAppPackage(entry))
         return false;
     const FolderItem contents = entry.Child("contents");
     if (contents == Nil)
