@@ -13,7 +13,7 @@ namespace AliasPath {
 
 namespace {
 
-// The item's name from the file specification, as bytes without an encoding.
+// The item's name from the resolved FSSpec, as bytes without an encoding.
 String SpecName(const FSSpec& target) {
     return String::FromBytes(
         std::string(reinterpret_cast<const char*>(target.name + 1), target.name[0]));

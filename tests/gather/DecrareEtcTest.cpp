@@ -34,7 +34,7 @@ TEST(DecrareEtcTextToHandle, EmptyTextGivesAnEmptyHandle) {
 
 class DecrareEtcGetFullPath : public testing::Test {
 protected:
-    // The file specification of a folder on the volume "Data".
+    // The FSSpec of a folder on the volume "Data".
     FSSpec Resolved(const std::string& path) {
         data_.Folder(path);
         const std::string record =

@@ -4,7 +4,7 @@
 #include "gather/Window2.h"
 #include "platform/gui/ModalScript.h"
 #include "platform/threads/Cooperative.h"
-#include "wizard/Window3.h"
+#include "tests/support/wizard/PickerAnswers.h"
 
 void TransferTest::SetUp() {
     GuiTest::SetUp();
@@ -68,14 +68,7 @@ void TransferTest::GatherByDevice() {
 }
 
 void TransferTest::ChooseNetwork(const std::string& user) {
-    ModalScript::Push([user](Modal& modal) {
-        auto& picker = *static_cast<Window3*>(modal.window);
-        picker.Listbox1->SetListIndex(1);
-        for (int row = 0; row < picker.Listbox2->ListCount(); ++row)
-            if (picker.Listbox2->List(row) == String(user))
-                picker.Listbox2->SetListIndex(row);
-        picker.PushButton2->Push();
-    });
+    AnswerPickerWith(1, user);
     wizard->RadioButton2->SetValue(true);
     ASSERT_TRUE(wizard->RadioButton2->Value()) << "the picker was not answered";
 }
