@@ -13,6 +13,7 @@
 #include "platform/threads/Thread.h"
 #include "tests/support/FakeMacDisk.h"
 #include "tests/support/gui/GuiTest.h"
+#include "tests/support/gui/PassCounter.h"
 
 using namespace Globals;
 
@@ -147,22 +148,6 @@ TEST(DeleteFolder, GoesOnPastAnEntryThatCannotBeDeleted) {
     chmod(disk.Path("victim/locked").c_str(), 0700);
 }
 
-class Counter : public Thread {
-public:
-    explicit Counter(std::shared_ptr<int> count) : count_(std::move(count)) {}
-
-protected:
-    void Event_Run() override {
-        while (*count_ >= 0) {
-            ++*count_;
-            coop::YieldToNextThread();
-        }
-    }
-
-private:
-    std::shared_ptr<int> count_;
-};
-
 class Waiter : public Thread {
 public:
     explicit Waiter(std::shared_ptr<double> elapsed) : elapsed_(std::move(elapsed)) {}
@@ -181,17 +166,17 @@ private:
 class GlobalsGuiTest : public GuiTest {};
 
 TEST_F(GlobalsGuiTest, WaitReturnsAfterTheTimeWhileOtherThreadsRun) {
-    auto count = std::make_shared<int>(0);
+    auto counter = std::make_shared<PassCounter>();
     auto elapsed = std::make_shared<double>(-1);
-    std::make_shared<Counter>(count)->Run();
+    counter->Run();
     std::make_shared<Waiter>(elapsed)->Run();
 
     ASSERT_TRUE(RunEventLoopUntil([&] { return *elapsed >= 0; }, 5000));
     EXPECT_GE(*elapsed, 100.0);
     EXPECT_LT(*elapsed, 1000.0);
-    EXPECT_GT(*count, 10) << "the other thread stood still during the wait";
-    *count = -100;
-    RunEventLoopUntil([] { return false; }, 20);
+    EXPECT_GT(counter->passes, 10) << "the other thread stood still during the wait";
+    counter->stop = true;
+    EXPECT_TRUE(RunEventLoopUntil([&] { return counter->ended; }, 1000));
 }
 
 struct CautionCase {

@@ -9,28 +9,8 @@
 #include "platform/threads/Cooperative.h"
 #include "platform/threads/Thread.h"
 #include "tests/support/gui/GuiTest.h"
+#include "tests/support/gui/PassCounter.h"
 
-namespace {
-
-// Counts the scheduler passes it is given. A yield on the event loop's stack
-// runs exactly one pass, so the count is the number of yields made there.
-class PassCounter : public Thread {
-public:
-    int passes = 0;
-    bool stop = false;
-    bool ended = false;
-
-protected:
-    void Event_Run() override {
-        while (!stop) {
-            ++passes;
-            coop::YieldToNextThread();
-        }
-        ended = true;
-    }
-};
-
-} // namespace
 
 class EnigmaYields : public GuiTest {
 protected:

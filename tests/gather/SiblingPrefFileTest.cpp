@@ -18,6 +18,7 @@
 #include "platform/threads/Thread.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/gui/GuiTest.h"
+#include "tests/support/gui/PassCounter.h"
 #include "tests/support/prefs/PrefFileWriter.h"
 
 using Product = SiblingPrefFile::Product;
@@ -216,27 +217,6 @@ TEST_F(SiblingPrefFileLabels, KelmoEntriesAreShiftJISAndUnconverted) {
     }
 }
 
-namespace {
-
-// Counts the scheduler passes it is given: a yield made on the event loop's
-// stack runs exactly one.
-class PassCounter : public Thread {
-public:
-    int passes = 0;
-    bool stop = false;
-    bool ended = false;
-
-protected:
-    void Event_Run() override {
-        while (!stop) {
-            ++passes;
-            coop::YieldToNextThread();
-        }
-        ended = true;
-    }
-};
-
-} // namespace
 
 // Kelmo's file decodes nothing, so its reading yields exactly once per
 // skipped value and once per entry: a long file keeps the windows alive.
