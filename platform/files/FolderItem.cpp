@@ -82,13 +82,8 @@ FolderItem FolderItem::Child(const String& name) const {
     const std::string entry = PosixEntryName(name);
     if (!files::IsValidEntryName(entry))
         return FolderItem();
-    // A folder whose listing is cached answers from it; another one is listed
-    // only when the exact name is not there.
-    if (const auto listing = files::FolderListing::Cached(state.path))
-        return AtPosixPath(files::JoinPath(state.path, listing->MatchingName(entry)));
-    if (!IsFolder(state.path))
-        return FolderItem();
-    return AtPosixPath(files::ResolveChildPath(state.path, entry));
+    auto path = files::ResolveChildPath(state.path, entry);
+    return path ? AtPosixPath(std::move(*path)) : FolderItem();
 }
 
 FolderItem FolderItem::Item(int index) const {

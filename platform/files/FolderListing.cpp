@@ -154,7 +154,12 @@ std::optional<FinderInfo> FolderListing::FinderInfoOf(const ListedEntry& entry) 
     return info;
 }
 
-std::string ResolveChildPath(const std::string& folderPath, const std::string& name) {
+std::optional<std::string> ResolveChildPath(const std::string& folderPath,
+                                            const std::string& name) {
+    if (const auto listing = FolderListing::Cached(folderPath))
+        return JoinPath(folderPath, listing->MatchingName(name));
+    if (!FolderStamp::Of(folderPath))
+        return std::nullopt;
     std::string exact = JoinPath(folderPath, name);
     struct stat info {};
     if (lstat(exact.c_str(), &info) == 0)
@@ -166,8 +171,9 @@ std::string ResolvePathBelow(const std::string& folderPath, const std::vector<st
     std::string path = folderPath;
     bool inFolder = true;
     for (const auto& name : names) {
-        inFolder = inFolder && FolderStamp::Of(path).has_value();
-        path = inFolder ? ResolveChildPath(path, name) : JoinPath(path, name);
+        auto child = inFolder ? ResolveChildPath(path, name) : std::nullopt;
+        inFolder = child.has_value();
+        path = child ? std::move(*child) : JoinPath(path, name);
     }
     return path;
 }

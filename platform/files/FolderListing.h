@@ -89,8 +89,10 @@ private:
 };
 
 // The path of the folder's entry of that name: the exact name when it is
-// there, else the entry a Mac disk matches, else the name as given.
-std::string ResolveChildPath(const std::string& folderPath, const std::string& name);
+// there, else the entry a Mac disk matches, else the name as given; nullopt
+// when the path is no folder. A cached listing answers; another folder is
+// listed only when the exact name is not there.
+std::optional<std::string> ResolveChildPath(const std::string& folderPath, const std::string& name);
 
 // The path below the folder named by these entry names, each matched as
 // ResolveChildPath does while the path so far is a folder.
