@@ -24,10 +24,10 @@ EntryFacts EntryFacts::Of(const std::string& path) {
 }
 
 std::optional<FinderInfo> EntryFacts::FinderInformation() const {
-    if (entry_ != nullptr)
-        return listing_->FinderInfoOf(*entry_);
     if (kind_ == EntryKind::Missing)
         return std::nullopt;
+    if (entry_ != nullptr)
+        return listing_->FinderInfoOf(*entry_);
     return ReadFinderInfo(path_);
 }
 

@@ -81,8 +81,7 @@ EntryKind KindOfMode(mode_t mode) {
 }
 
 FolderListing::FolderListing(std::string folderPath, std::vector<ListedEntry> entries)
-    : folderPath_(std::move(folderPath)), entries_(std::move(entries)), byName_(entries_.size()),
-      finderInfo_(entries_.size()) {
+    : folderPath_(std::move(folderPath)), entries_(std::move(entries)), byName_(entries_.size()) {
     std::iota(byName_.begin(), byName_.end(), 0u);
     std::sort(byName_.begin(), byName_.end(), [this](std::uint32_t a, std::uint32_t b) {
         return entries_[a].name < entries_[b].name;
@@ -144,6 +143,9 @@ std::optional<FinderInfo> FolderListing::FinderInfoOf(const ListedEntry& entry) 
     const auto now = std::chrono::steady_clock::now();
     {
         std::lock_guard lock(finderInfoMutex_);
+        // Made on first use: a listing only counted and indexed needs none.
+        if (finderInfo_.empty())
+            finderInfo_.resize(entries_.size());
         const FinderInfoSlot& slot = finderInfo_[index];
         if (slot.read && now - slot.readAt < kFinderInfoLifetime)
             return slot.info;
