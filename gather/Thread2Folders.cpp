@@ -3,7 +3,7 @@
 // network.
 
 #include "gather/Thread2.h"
-#include "platform/files/SpecialFolder.h"
+#include "platform/files/StandardFolders.h"
 #include "platform/files/Volumes.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include "common/Globals.h"
 #include "common/TextEnco.h"
-#include "platform/files/SpecialFolder.h"
+#include "platform/files/StandardFolders.h"
 #include "transfer/ItemPlacement.h"
 #include "transfer/Thread1.h"
 #include "transfer/TransferWalk.h"

@@ -4,7 +4,7 @@
 #include "common/Globals.h"
 #include "common/TextEnco.h"
 #include "platform/files/GetFolderItem.h"
-#include "platform/files/SpecialFolder.h"
+#include "platform/files/StandardFolders.h"
 #include "platform/threads/Cooperative.h"
 #include "transfer/ItemPlacement.h"
 #include "transfer/Thread1.h"

@@ -7,7 +7,7 @@
 #include "common/Globals.h"
 #include "gather/Thread2.h"
 #include "gather/Window2.h"
-#include "platform/files/SpecialFolder.h"
+#include "platform/files/StandardFolders.h"
 #include "platform/files/Volumes.h"
 #include "platform/gui/OpenDialog.h"
 #include "platform/gui/SelectFolderDialog.h"

@@ -3,7 +3,7 @@
 
 #include "platform/files/GetFolderItem.h"
 #include "platform/files/ProgramFolder.h"
-#include "platform/files/SpecialFolder.h"
+#include "platform/files/StandardFolders.h"
 #include "platform/files/Volumes.h"
 #include "tests/support/FakeMachine.h"
 #include "tests/support/ScopedProgramFolder.h"

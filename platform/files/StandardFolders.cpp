@@ -1,4 +1,4 @@
-#include "platform/files/SpecialFolder.h"
+#include "platform/files/StandardFolders.h"
 
 #include "platform/files/FolderListing.h"
 #include "platform/files/VolumeRoots.h"
