@@ -37,7 +37,7 @@ struct BinaryStream::State {
 
     void WriteBytes(const std::string& bytes) {
         if (!file) {
-            lastError = files::PathError(path, "the stream is closed");
+            lastError = files::PathError(path, "ファイルが閉じられています。");
             return;
         }
         TurnTo(true);

@@ -1,16 +1,53 @@
 #include "platform/files/FileError.h"
 
+#include <cerrno>
 #include <system_error>
 
 namespace files {
 
+std::string SystemReason(int errorNumber) {
+    switch (errorNumber) {
+    case EACCES:
+        return "アクセスの権限がありません。";
+    case EPERM:
+        return "この操作の権限がありません。";
+    case ENOSPC:
+        return "ディスクの空き容量が足りません。";
+    case EDQUOT:
+        return "ディスクの使用量の上限を超えました。";
+    case EROFS:
+        return "読み出し専用のディスクなので書き込めません。";
+    case ENOENT:
+        return "見つかりません。";
+    case EEXIST:
+        return "同じ名前の項目がすでにあります。";
+    case ENAMETOOLONG:
+        return "名前が長すぎます。";
+    case EIO:
+        return "ディスクの読み書きでエラーが起きました。";
+    case EFBIG:
+        return "ファイルが大きすぎて書き込めません。";
+    case ELOOP:
+        return "シンボリックリンクをたどれません。";
+    case ENOTDIR:
+        return "フォルダではありません。";
+    case EISDIR:
+        return "フォルダなので処理できません。";
+    case ENOTEMPTY:
+        return "フォルダが空ではありません。";
+    default:
+        return "エラーが起きました（" + std::generic_category().message(errorNumber) + "）。";
+    }
+}
+
 std::string SystemError(std::string_view path, int errorNumber) {
-    return PathError(path, std::generic_category().message(errorNumber));
+    return PathError(path, SystemReason(errorNumber));
 }
 
 std::string PathError(std::string_view path, std::string_view reason) {
-    std::string text(path);
-    text += ": ";
+    std::string text = "「";
+    text += path;
+    text += "」：";
     text += reason;
     return text;
 }

@@ -63,7 +63,7 @@ bool WriteCompanion(const std::string& path, const FinderInfo& info, std::string
     out.write(blob->data(), static_cast<std::streamsize>(blob->size()));
     out.close();
     if (!out) {
-        error = PathError(companion, "could not write the AppleDouble companion");
+        error = PathError(companion, "Finder情報のファイルを書き込めません。");
         return false;
     }
     return true;

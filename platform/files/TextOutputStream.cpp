@@ -25,7 +25,7 @@ void TextOutputStream::Write(const String& text) {
     State& state = *state_;
     const std::string& bytes = text.Bytes();
     if (!state.file)
-        state.lastError = files::PathError(state.path, "the stream is closed");
+        state.lastError = files::PathError(state.path, "ファイルが閉じられています。");
     else if (std::fwrite(bytes.data(), 1, bytes.size(), state.file.get()) != bytes.size())
         state.lastError = files::SystemError(state.path, errno);
 }

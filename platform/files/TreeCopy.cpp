@@ -76,7 +76,7 @@ bool CopyIntoFolder(const std::string& sourcePath, const std::string& destinatio
         return false;
     }
     if (S_ISDIR(source.st_mode) && IsSameOrInside(destination.get(), source)) {
-        error = PathError(destinationFolder, "a folder can't be copied into itself");
+        error = PathError(destinationFolder, "フォルダをそれ自身の中にはコピーできません。");
         return false;
     }
     const std::string name(BaseName(sourcePath));

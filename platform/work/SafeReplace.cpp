@@ -96,8 +96,8 @@ bool ReplaceWithCopyOf(const std::string& targetPath, const std::string& sourceP
         return false;
     }
     if (IsOrHolds(target, source, sourcePath)) {
-        error = files::PathError(targetPath,
-                                 "is the item to be copied, or holds it; it is not replaced");
+        error = files::PathError(
+            targetPath, "コピーする項目そのものか、それを含むフォルダなので、置き換えません。");
         return false;
     }
     const std::string folderPath(files::ParentPath(targetPath));

@@ -106,8 +106,8 @@ TEST_P(CopyFailure, IsReportedWithItsCauseAndTheCopyCanBeMadeAgain) {
 INSTANTIATE_TEST_SUITE_P(
     Causes, CopyFailure,
     testing::Values(
-        FailureCase{"UnreadableFile", Injection::UnreadableFile, "Movie: Permission denied"},
-        FailureCase{"WriteLimit", Injection::WriteLimit, "Movie: File too large"},
+        FailureCase{"UnreadableFile", Injection::UnreadableFile, "Movie」：アクセスの権限がありません。"},
+        FailureCase{"WriteLimit", Injection::WriteLimit, "Movie」：ファイルが大きすぎて書き込めません。"},
         FailureCase{"ItemGone", Injection::ItemGone, "/Applications/Kelmo」が見つかりません。"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
@@ -121,7 +121,7 @@ TEST_F(CopyFailures, SecondItemOfTheSameNameIsReportedAndTheFirstKept) {
     ExpectCaution();
     PressCopy();
 
-    EXPECT_EQ(caution.explanation, "Plan\n\n原因：" + TransferPath("Doc/Plan") + ": File exists");
+    EXPECT_EQ(caution.explanation, "Plan\n\n原因：「" + TransferPath("Doc/Plan") + "」：同じ名前の項目がすでにあります。");
     EXPECT_EQ(ContentsOf(TransferPath("Doc/Plan")), "first");
     EXPECT_EQ(InstructionText(), texts::kCopyIncomplete);
 }

@@ -132,7 +132,7 @@ TEST_P(SourceIsDestination, TheEntryIsNeverDeleted) {
     EXPECT_EQ(NamesIn(DiskPath("Applications")), Names{"Kelmo"});
     if (replace) {
         EXPECT_EQ(InstructionText(), texts::kNetIncomplete);
-        EXPECT_NE(caution.explanation.find("not replaced"), std::string::npos)
+        EXPECT_NE(caution.explanation.find("置き換えません。"), std::string::npos)
             << caution.explanation;
     } else {
         EXPECT_EQ(InstructionText(), texts::kNetDone);

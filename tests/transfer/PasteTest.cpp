@@ -198,7 +198,8 @@ TEST_F(Paste, FailedReplaceKeepsTheOldEntryWholeAndLeavesNoTemporary) {
 
     EXPECT_EQ(caution.message, "ペーストできなかったアイテムがあります。");
     EXPECT_EQ(caution.explanation,
-              "Kelmo\n\n原因：" + DiskPath("Applications/Kelmo/Movie") + ": File too large");
+              "Kelmo\n\n原因：「" + DiskPath("Applications/Kelmo/Movie") +
+                  "」：ファイルが大きすぎて書き込めません。");
     EXPECT_EQ(SnapshotOf(DiskPath("Applications/Kelmo")), kelmoBefore);
     EXPECT_EQ(NamesIn(Applications()), (Names{"Kelmo", "Tessaro.app"}));
     EXPECT_EQ(InstructionText(), texts::kPasteIncomplete);

@@ -172,7 +172,7 @@ TEST_F(CopyFileTo, LeavesAnEntryOfTheSameNameUntouchedAndSaysWhy) {
     EXPECT_FALSE(source.CopyFileTo(disk.Item("To")));
 
     EXPECT_TRUE(Contains(source.LastError(), disk.Path("To/Solvane")));
-    EXPECT_TRUE(Contains(source.LastError(), "File exists"));
+    EXPECT_TRUE(Contains(source.LastError(), "同じ名前の項目がすでにあります。"));
     EXPECT_EQ(RawEntries(disk.Path("To")), (std::set<std::string>{"Solvane"}));
     EXPECT_EQ(RawEntries(disk.Path("To/Solvane")), (std::set<std::string>{"mine"}));
     EXPECT_EQ(ContentsOf(disk.Path("To/Solvane/mine")), "the user's own");
@@ -187,7 +187,7 @@ TEST_P(CopyIntoItself, IsRefusedWithAReason) {
 
     EXPECT_FALSE(source.CopyFileTo(FolderItem::AtPosixPath(disk.Path(GetParam()))));
 
-    EXPECT_TRUE(Contains(source.LastError(), "into itself"));
+    EXPECT_TRUE(Contains(source.LastError(), "それ自身の中には"));
     EXPECT_EQ(RawEntries(disk.Path("From/Solvane")), (std::set<std::string>{"sub"}));
     EXPECT_EQ(RawEntries(disk.Path("From/Solvane/sub")), (std::set<std::string>{"deeper"}));
     EXPECT_EQ(RawEntries(disk.Path("From/Solvane/sub/deeper")), (std::set<std::string>{"file"}));
@@ -210,7 +210,7 @@ TEST_F(CopyFileTo, ThatFailsHalfWayLeavesNothingBehind) {
     }
 
     EXPECT_FALSE(copied);
-    EXPECT_TRUE(Contains(source.LastError(), "File too large"));
+    EXPECT_TRUE(Contains(source.LastError(), "ファイルが大きすぎて"));
     EXPECT_TRUE(Contains(source.LastError(), disk.Path("To/Big/huge")));
     EXPECT_TRUE(RawEntries(disk.Path("To")).empty());
 }
@@ -221,11 +221,11 @@ TEST_F(CopyFileTo, FailsWithAReasonWhenSourceOrDestinationIsMissing) {
     const FolderItem here = disk.Item("From/here");
 
     EXPECT_FALSE(missing.CopyFileTo(disk.Item("To")));
-    EXPECT_TRUE(Contains(missing.LastError(), disk.Path("From/gone") + ": No such file"));
+    EXPECT_TRUE(Contains(missing.LastError(), "「" + disk.Path("From/gone") + "」：見つかりません。"));
     EXPECT_FALSE(here.CopyFileTo(disk.Item("Nowhere")));
-    EXPECT_TRUE(Contains(here.LastError(), disk.Path("Nowhere") + ": No such file"));
+    EXPECT_TRUE(Contains(here.LastError(), "「" + disk.Path("Nowhere") + "」：見つかりません。"));
     EXPECT_FALSE(here.CopyFileTo(here));
-    EXPECT_TRUE(Contains(here.LastError(), "Not a directory"));
+    EXPECT_TRUE(Contains(here.LastError(), "フォルダではありません。"));
 }
 
 TEST_F(CopyFileTo, ClearsTheLastErrorOnSuccess) {

@@ -91,7 +91,7 @@ TEST(Delete, RefusesAFolderWithContentsAndSaysWhy) {
 
     EXPECT_FALSE(box.Delete());
 
-    EXPECT_EQ(box.LastError().ToUTF8(), disk.Path("Box") + ": Directory not empty");
+    EXPECT_EQ(box.LastError().ToUTF8(), "「" + disk.Path("Box") + "」：フォルダが空ではありません。");
     EXPECT_EQ(RawEntries(disk.Path("Box")), (std::set<std::string>{"._companion", "item"}));
 }
 
@@ -100,7 +100,7 @@ TEST(Delete, OfAMissingItemFailsWithAReason) {
     const FolderItem missing = disk.Item("missing");
 
     EXPECT_FALSE(missing.Delete());
-    EXPECT_EQ(missing.LastError().ToUTF8(), disk.Path("missing") + ": No such file or directory");
+    EXPECT_EQ(missing.LastError().ToUTF8(), "「" + disk.Path("missing") + "」：見つかりません。");
 }
 
 TEST(CreateAsFolder, SucceedsWhenTheFolderIsAlreadyThere) {
@@ -120,10 +120,10 @@ TEST(CreateAsFolder, FailsWithAReasonWhereItCantBeMade) {
     const FolderItem underMissing = FolderItem::AtPosixPath(disk.Path("missing/folder"));
 
     EXPECT_FALSE(overFile.CreateAsFolder());
-    EXPECT_EQ(overFile.LastError().ToUTF8(), disk.Path("file") + ": File exists");
+    EXPECT_EQ(overFile.LastError().ToUTF8(), "「" + disk.Path("file") + "」：同じ名前の項目がすでにあります。");
     EXPECT_FALSE(underMissing.CreateAsFolder());
     EXPECT_EQ(underMissing.LastError().ToUTF8(),
-              disk.Path("missing/folder") + ": No such file or directory");
+              "「" + disk.Path("missing/folder") + "」：見つかりません。");
 }
 
 TEST(CreateAsFolder, IsSeenAtOnceByTheParentsListing) {

@@ -96,10 +96,10 @@ TEST_F(Streams, AreNilWithAReasonWhenTheFileCantBeOpened) {
     const FolderItem folder = disk.Item("folder");
 
     EXPECT_EQ(missing.OpenAsBinaryFile(false), Nil);
-    EXPECT_EQ(missing.LastError().ToUTF8(), disk.Path("missing") + ": No such file or directory");
+    EXPECT_EQ(missing.LastError().ToUTF8(), "「" + disk.Path("missing") + "」：見つかりません。");
     EXPECT_EQ(missing.OpenAsTextFile(), Nil);
     EXPECT_EQ(folder.OpenAsBinaryFile(false), Nil);
-    EXPECT_EQ(folder.LastError().ToUTF8(), disk.Path("folder") + ": Is a directory");
+    EXPECT_EQ(folder.LastError().ToUTF8(), "「" + disk.Path("folder") + "」：フォルダなので処理できません。");
     EXPECT_EQ(folder.OpenAsTextFile(), Nil);
     EXPECT_EQ(folder.CreateTextFile(), Nil);
 }

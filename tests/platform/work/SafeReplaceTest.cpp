@@ -83,7 +83,7 @@ TEST_F(SafeReplace, FailedCopyLeavesTheOldEntryWholeAndNoTemporary) {
         EXPECT_FALSE(Replace("old/Kelmo", "new/Kelmo"));
     }
     // The reason names the entry where the user will look for it.
-    EXPECT_NE(error.find(disk.Path("old/Kelmo/Big") + ": File too large"), std::string::npos)
+    EXPECT_NE(error.find("「" + disk.Path("old/Kelmo/Big") + "」：ファイルが大きすぎて書き込めません。"), std::string::npos)
         << error;
     EXPECT_EQ(Below(SnapshotOf(disk.Path("old"))), before);
 }
@@ -94,7 +94,7 @@ TEST_F(SafeReplace, RefusesTheSourceItselfReachedByAnotherPath) {
     const auto before = SnapshotOf(disk.Path("Applications"));
 
     EXPECT_FALSE(Replace("Applications/Kelmo", "Elsewhere/Kelmo"));
-    EXPECT_NE(error.find("not replaced"), std::string::npos) << error;
+    EXPECT_NE(error.find("置き換えません。"), std::string::npos) << error;
     EXPECT_EQ(SnapshotOf(disk.Path("Applications")), before);
 }
 
