@@ -81,8 +81,9 @@ void Thread1::PasteFromDevice() {
     if (transferFolder == Nil || !transferFolder.Exists()) {
         Globals::gCautionDlg1(pWin1.get(), Globals::gBeep,
                               "ペースト用のフォルダがないので処理できません。", "");
-        // Nothing was pasted: quitting must keep the marker for a paste to come.
-        pWin1->pIncompleteCP = true;
+        // No paste can ever come from this device: quitting removes the
+        // marker without asking, so the next start is not held on STEP 4.
+        pWin1->pIncompleteCP = false;
         return;
     }
     pWin1->PushButton6->SetCaption("中止");

@@ -137,6 +137,7 @@ private:
     friend struct Window1TestAccess; // tests set the run state directly
 
     void _CreateControls0();
+    bool RouteEndsBeforeStep4() const;
     std::shared_ptr<MenuItem> MenuItemNamed(const char* name) const;
 
     bool pStartCP = false;   // a copy or paste run has been started; never cleared

@@ -7,6 +7,7 @@
 #include "platform/files/GetFolderItem.h"
 #include "platform/gui/MsgBox.h"
 #include "platform/threads/Cooperative.h"
+#include "wizard/QuitQuestion.h"
 #include "wizard/Window1.h"
 
 namespace {
@@ -88,18 +89,11 @@ bool Window1::CloseApp() {
     if (!pStartCP)
         return false;
     if (pStopThread1 || pRunningCP || pIncompleteCP) {
-        const bool copySide = pPastePhase == 0;
-        const String message =
-            copySide
-                ? "処理を中止したままで終了すると、ペーストができません。それでも終了しますか？"
-                : "処理を中止したままで終了すると、ペーストが不完全で終わります。"
-                  "それでも終了しますか？";
-        const String explanation =
-            copySide ? "ペースト処理したい場合は、終了しないで戻り、コピー処理を継続してください。"
-                     : "ペースト処理を完了したい場合は、終了しないで戻り、"
-                       "ペースト処理を継続してください。";
+        const QuitQuestion question =
+            UnfinishedRunQuestion(pStopThread1, pRunningCP, pPastePhase == 0);
         const int answer = Globals::gCautionDlg(this, Globals::gBeep, 2, "", "強制終了",
-                                                "終了しない", message, explanation);
+                                                "終了しない", question.message,
+                                                question.explanation);
         return answer == 2;
     }
     if (pPastePhase == 0)

@@ -50,7 +50,7 @@ void Window1::PageChange(std::int32_t page) {
         }
         break;
     case 3:
-        if (RadioButton2->Value() || pPastePhase == 0 || pPastePhase == 2) {
+        if (RouteEndsBeforeStep4()) {
             Quit();
         } else {
             StaticText10->SetEnabled(false);
@@ -69,10 +69,20 @@ void Window1::PushButton1_Action() {
     Quit();
 }
 
-// The panel has no page after STEP 4: Next there runs the STEP 4 entry again.
+// Only the paste side works on STEP 4: the network route and the old
+// machine's copy end on STEP 3.
+bool Window1::RouteEndsBeforeStep4() const {
+    return RadioButton2->Value() || pPastePhase == 0 || pPastePhase == 2;
+}
+
+// A route that ends on STEP 3 quits from there, so that a refused quit
+// leaves STEP 3 as it was. The panel has no page after STEP 4: Next there
+// runs the STEP 4 entry again.
 void Window1::PushButton2_Action() {
     const std::int32_t next = PagePanel1->Value() + 1;
-    if (next < PagePanel1->PageCount())
+    if (next == 3 && RouteEndsBeforeStep4())
+        Quit();
+    else if (next < PagePanel1->PageCount())
         PagePanel1->SetValue(next);
     else
         PageChange(PagePanel1->Value());

@@ -89,7 +89,7 @@ TEST_P(CopyFailure, IsReportedWithItsCauseAndTheCopyCanBeMadeAgain) {
     // Quitting now would take the transfer folder for done: the guard asks.
     AnswerQuitQuestion(false);
     Quit();
-    EXPECT_EQ(question.message, texts::kCopyQuestion);
+    EXPECT_EQ(question.message, texts::kCopyFailedQuestion);
     EXPECT_EQ(QuitCount(), 0);
     EXPECT_FALSE(HasMarker());
 

@@ -224,7 +224,7 @@ TEST_P(QuitWhileCopying, AsksAndNeverMarksAnUnfinishedCopy) {
     Quit();
 
     EXPECT_EQ(question.count, 1);
-    EXPECT_EQ(question.message, texts::kCopyQuestion);
+    EXPECT_EQ(question.message, texts::kRunningQuestion);
     EXPECT_EQ(QuitCount(), forceQuit ? 1 : 0);
     EXPECT_FALSE(HasMarker());
     WaitForRunEnd();

@@ -164,11 +164,11 @@ TEST_F(Paste, MissingTransferFolderShowsTheCautionAndLeavesThePage) {
     EXPECT_FALSE(wizard->ProgressBar2->Visible());
     EXPECT_FALSE(wizard->PushButton2->Enabled());
     EXPECT_EQ(wizard->pPastePhase, 1);
-    // Nothing was pasted: quitting keeps the marker for the paste to come.
-    AnswerQuitQuestion(true);
+    // No paste can come from this device: quitting asks nothing and unmarks it.
     Quit();
-    EXPECT_EQ(question.message, texts::kPasteQuestion);
-    EXPECT_TRUE(HasMarker());
+    EXPECT_EQ(question.count, 0);
+    EXPECT_EQ(QuitCount(), 1);
+    EXPECT_FALSE(HasMarker());
 }
 
 TEST_F(Paste, WithoutAnOverwriteChoiceNothingStarts) {
@@ -211,7 +211,7 @@ TEST_F(Paste, FailedReplaceKeepsTheOldEntryWholeAndLeavesNoTemporary) {
     EXPECT_EQ(InstructionText(), texts::kPasteWaiting);
     AnswerQuitQuestion(true);
     Quit();
-    EXPECT_EQ(question.message, texts::kPasteQuestion);
+    EXPECT_EQ(question.message, texts::kPasteFailedQuestion);
     EXPECT_EQ(QuitCount(), 1);
     EXPECT_TRUE(HasMarker());
 }

@@ -47,10 +47,12 @@ inline const std::string kNetIncomplete =
     "ネットコピーできなかったアイテムがあります。コピーは不完全なまま終了しました。\n"
     "原因を取り除いてから、再度コピーボタンを押してください。";
 inline const std::string kNoChoice = "既存アイテムの処理方法が選択されていません。";
-inline const std::string kCopyQuestion =
-    "処理を中止したままで終了すると、ペーストができません。それでも終了しますか？";
-inline const std::string kPasteQuestion =
-    "処理を中止したままで終了すると、ペーストが不完全で終わります。それでも終了しますか？";
+inline const std::string kCopyFailedQuestion =
+    "コピーが完了していないまま終了すると、ペーストができません。それでも終了しますか？";
+inline const std::string kPasteFailedQuestion =
+    "ペーストが完了していないまま終了すると、ペーストが不完全で終わります。それでも終了しますか？";
+inline const std::string kRunningQuestion =
+    "処理中に終了すると、処理が不完全で終わります。それでも終了しますか？";
 } // namespace texts
 
 // The list row with that name and kind column; -1 when there is none.

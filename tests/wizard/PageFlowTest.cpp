@@ -169,6 +169,29 @@ INSTANTIATE_TEST_SUITE_P(Routes, BackAndNextTest,
                          ::testing::Values(Route{"Device", false}, Route{"Network", true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(PageFlowTest, ARefusedQuitAfterTheCopyLeavesStep3AsItWas) {
+    auto wizard = Window1::Instance();
+    Click(*wizard->RadioButton1);
+    wizard->PagePanel1->SetValue(2);
+    Window1TestAccess::StartRun(*wizard);
+    wizard->pStopThread1 = true;
+    wizard->StaticText10->SetText("コピーが中止されました。");
+    wizard->PushButton2->SetCaption("終了");
+    wizard->PushButton2->SetEnabled(true);
+    AnswerAlert(&Modal::PressActionButton);
+
+    Click(*wizard->PushButton2);
+
+    EXPECT_EQ(QuitCount(), 0);
+    EXPECT_EQ(wizard->PagePanel1->Value(), 2);
+    EXPECT_EQ(wizard->StaticText3->TextColor(), RGB(0, 0, 255));
+    EXPECT_EQ(wizard->StaticText4->TextColor(), RGB(128, 128, 128));
+    EXPECT_EQ(wizard->StaticText10->Text().ToUTF8(), "コピーが中止されました。");
+    EXPECT_TRUE(wizard->PushButton2->Enabled());
+    EXPECT_EQ(wizard->PushButton2->Caption().ToUTF8(), "終了");
+    EXPECT_FALSE(OnScreen(*wizard->PushButton6));
+}
+
 class Step4NextTest : public PageFlowTest {
 protected:
     // Opens on STEP 4 as on the new machine; the paste run ended as the test says.

@@ -21,10 +21,32 @@ constexpr const char* kCopyQuestion =
     "処理を中止したままで終了すると、ペーストができません。それでも終了しますか？";
 constexpr const char* kCopyAdvice =
     "ペースト処理したい場合は、終了しないで戻り、コピー処理を継続してください。";
-constexpr const char* kPasteQuestion =
-    "処理を中止したままで終了すると、ペーストが不完全で終わります。それでも終了しますか？";
-constexpr const char* kPasteAdvice =
-    "ペースト処理を完了したい場合は、終了しないで戻り、ペースト処理を継続してください。";
+
+struct Question {
+    const char* message;
+    const char* explanation;
+};
+
+// The words of the question, by the run and the side: stopped, running, failed.
+Question Expected(bool copySide, bool stopped, bool running) {
+    if (stopped)
+        return copySide ? Question{kCopyQuestion, kCopyAdvice}
+                        : Question{"処理を中止したままで終了すると、ペーストが不完全で終わります。"
+                                   "それでも終了しますか？",
+                                   "ペースト処理を完了したい場合は、終了しないで戻り、"
+                                   "ペースト処理を継続してください。"};
+    if (running)
+        return {"処理中に終了すると、処理が不完全で終わります。それでも終了しますか？",
+                "処理の終了を待つ場合は、終了しないで戻ってください。"};
+    return copySide ? Question{"コピーが完了していないまま終了すると、ペーストができません。"
+                               "それでも終了しますか？",
+                               "ペースト処理したい場合は、終了しないで戻り、"
+                               "原因を取り除いてからコピーし直してください。"}
+                    : Question{"ペーストが完了していないまま終了すると、ペーストが不完全で終わります。"
+                               "それでも終了しますか？",
+                               "ペースト処理を完了したい場合は、終了しないで戻り、"
+                               "原因を取り除いてからペーストし直してください。"};
+}
 
 class QuitGuardTest : public WizardTest {
 protected:
@@ -83,9 +105,10 @@ TEST_P(MarkerTableTest, QuitLeavesTheMarkerAsTheTableSays) {
     EXPECT_EQ(HasMarker(kSecondBundle), row.assistantMarkedAfter);
     EXPECT_EQ(HasMarker(kForeignBundle), row.markedBefore);
     if (row.reply != Reply::NotAsked) {
-        const bool copySide = row.pastePhase == 0;
-        EXPECT_EQ(alertMessage, copySide ? kCopyQuestion : kPasteQuestion);
-        EXPECT_EQ(alertExplanation, copySide ? kCopyAdvice : kPasteAdvice);
+        const Question asked =
+            Expected(row.pastePhase == 0, row.run == Run::Stopped, row.run == Run::Running);
+        EXPECT_EQ(alertMessage, asked.message);
+        EXPECT_EQ(alertExplanation, asked.explanation);
         EXPECT_EQ(alertCancelCaption, "強制終了");
         EXPECT_EQ(alertActionCaption, "終了しない");
     }
@@ -106,6 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
         GuardCase{"PasteSideStoppedForceQuit", true, 1, Run::Stopped, Reply::ForceQuit, true},
         GuardCase{"PasteSideRunningForceQuit", true, 1, Run::Running, Reply::ForceQuit, true},
         GuardCase{"PasteSideIncompleteStay", true, 1, Run::Incomplete, Reply::Stay, true},
+        GuardCase{"CopySideRunningStay", false, 0, Run::Running, Reply::Stay, false},
         GuardCase{"PasteSideNoPaste", true, 1, Run::None, Reply::NotAsked, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
