@@ -43,29 +43,32 @@ void Thread2::GetItem2PUDoc(const String& /*text*/, const FolderItem& item, cons
     // Registered before its row is added: the registration yields, and rows
     // expanded or deleted meanwhile would move a row number taken earlier.
     const std::int32_t index = pWin1->AddFIlist(item, kind);
-    Listbox& rows = *Window2::Instance()->Listbox1;
+    const auto itemList = Window2::Instance();
+    Listbox& rows = *itemList->Listbox1;
     rows.AddRow(item.Name());
     const int r = rows.LastIndex();
-    rows.SetCellType(r, 0, Listbox::TypeCheckbox);
-    rows.SetCellCheck(r, 0, true);
-    rows.SetCell(r, 1, kind);
-    rows.SetCell(r, 2, Str(index));
+    rows.SetCellType(r, Window2::kNameColumn, Listbox::TypeCheckbox);
+    rows.SetCellCheck(r, Window2::kNameColumn, true);
+    rows.SetCell(r, Window2::kKindColumn, kind);
+    rows.SetCell(r, Window2::kIndexColumn, Str(index));
 }
 
 // The product's GroupRow: ticked, no kind, its ItemIndexList in column 2.
 void Thread2::GetItem2PUItem(const String& list, const String& name) {
-    Listbox& rows = *Window2::Instance()->Listbox1;
+    const auto itemList = Window2::Instance();
+    Listbox& rows = *itemList->Listbox1;
     rows.AddFolder(name);
     const int r = rows.LastIndex();
-    rows.SetCellType(r, 0, Listbox::TypeCheckbox);
-    rows.SetCellCheck(r, 0, true);
-    rows.SetCell(r, 2, list);
+    rows.SetCellType(r, Window2::kNameColumn, Listbox::TypeCheckbox);
+    rows.SetCellCheck(r, Window2::kNameColumn, true);
+    rows.SetCell(r, Window2::kIndexColumn, list);
 }
 
 void Thread2::GetItem2Select(const FolderItem& item) {
     if (GetItem2Pickup(item, kChosenByHand)) {
-        Listbox& rows = *Window2::Instance()->Listbox1;
-        rows.SetExpanded(rows.LastIndex(), true);
+        // Held while the expansion yields: the rows must outlive it.
+        const auto itemList = Window2::Instance();
+        itemList->Listbox1->SetExpanded(itemList->Listbox1->LastIndex(), true);
     } else {
         Globals::gCautionDlg1(pWin1.get(), Globals::gBeep,
                               "DRAVOSoftware製ソフトウェアが含まれていません。",

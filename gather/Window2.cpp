@@ -81,14 +81,23 @@ void Window2::Listbox1_ExpandRow(int row) {
     ExpRow(row);
 }
 
+int Window2::RowCount() const {
+    return Listbox1->ListCount();
+}
+
+Window2::ItemRow Window2::Row(int row) const {
+    return ItemRow{Listbox1->CellCheck(row, kNameColumn), Listbox1->Cell(row, kNameColumn),
+                   Listbox1->Cell(row, kKindColumn), Listbox1->Cell(row, kIndexColumn)};
+}
+
 // A GroupRow's tick goes to every row below it up to the next GroupRow.
 void Window2::Listbox1_CellAction(int row, int /*column*/) {
-    if (Listbox1->Cell(row, 1) != "")
+    if (Listbox1->Cell(row, kKindColumn) != "")
         return;
     for (int i = row + 1; i < Listbox1->ListCount(); ++i) {
-        if (Listbox1->Cell(i, 1) == "")
+        if (Listbox1->Cell(i, kKindColumn) == "")
             return;
-        Listbox1->SetCellCheck(i, 0, Listbox1->CellCheck(row, 0));
+        Listbox1->SetCellCheck(i, kNameColumn, Listbox1->CellCheck(row, kNameColumn));
         coop::YieldToNextThread();
     }
 }
@@ -109,32 +118,36 @@ void Window2::Event_Open() {
 
 // Closing would lose the ticks that the transfer reads; quitting decides for itself.
 bool Window2::Event_CancelClose(bool appQuitting) {
-    return !appQuitting && pWin1 != nullptr && !pWin1->IsClosed();
+    const auto wizard = pWin1.lock();
+    return !appQuitting && wizard != nullptr && !wizard->IsClosed();
 }
 
 // Makes the ItemRows of a GroupRow from its ItemIndexList, all ticked.
 void Window2::ExpRow(int row) {
-    // Without its wizard the list has no records to show.
-    if (pWin1 == nullptr)
+    // Without its wizard the list has no records to show. The wizard and this
+    // window are held while the expansion yields.
+    const auto wizard = pWin1.lock();
+    if (wizard == nullptr)
         return;
+    const auto self = shared_from_this();
     // Read once: the row's number may move while this yields, its list does not.
-    const String indexList = Listbox1->Cell(row, 2);
+    const String indexList = Listbox1->Cell(row, kIndexColumn);
     const int n = CountFields(indexList, ":");
     for (int i = 1; i <= n - 1; ++i) {
         const auto idx = static_cast<std::int32_t>(Val(NthField(indexList, ":", i)));
         // Every index comes from the store; one it does not hold lists nothing.
-        if (idx < 0 || idx >= static_cast<std::int32_t>(pWin1->pFI.size()))
+        if (idx < 0 || idx >= static_cast<std::int32_t>(wizard->pFI.size()))
             continue;
-        const TransferItem record = pWin1->pFI[idx];
+        const TransferItem record = wizard->pFI[idx];
         Listbox1->AddRow(record.item.Name());
         const int last = Listbox1->LastIndex();
-        Listbox1->SetCellType(last, 0, Listbox::TypeCheckbox);
-        Listbox1->SetCellCheck(last, 0, true);
-        Listbox1->SetCell(last, 1, record.kind);
-        Listbox1->SetCell(last, 2, Str(idx));
+        Listbox1->SetCellType(last, kNameColumn, Listbox::TypeCheckbox);
+        Listbox1->SetCellCheck(last, kNameColumn, true);
+        Listbox1->SetCell(last, kKindColumn, record.kind);
+        Listbox1->SetCell(last, kIndexColumn, Str(idx));
         const String label = KindLabel(record.kind);
         if (label != "")
-            Listbox1->SetCell(last, 3, label);
+            Listbox1->SetCell(last, kLabelColumn, label);
         coop::YieldToNextThread();
     }
 }

@@ -14,6 +14,7 @@
 #include "platform/gui/ProgressWheel.h"
 #include "platform/gui/StaticText.h"
 #include "platform/gui/Window.h"
+#include "platform/text/String.h"
 
 class Window1;
 
@@ -29,8 +30,27 @@ public:
     ProgressWheel* ProgressWheel1 = nullptr;
     StaticText* StaticText3 = nullptr; // heading over the kind labels
 
-    // The wizard whose item store the rows refer to; set before the window is shown.
-    std::shared_ptr<Window1> pWin1;
+    // The wizard whose item store the rows refer to; set before the window is
+    // shown. Expired once the wizard is gone: the list never keeps it alive.
+    std::weak_ptr<Window1> pWin1;
+
+    // Listbox1's columns: the name with its check box; the item kind, empty on
+    // a GroupRow; an ItemRow's store index or a GroupRow's ItemIndexList; the
+    // kind's label.
+    static constexpr int kNameColumn = 0;
+    static constexpr int kKindColumn = 1;
+    static constexpr int kIndexColumn = 2;
+    static constexpr int kLabelColumn = 3;
+
+    // A row of Listbox1 as the transfer reads it.
+    struct ItemRow {
+        bool ticked = false;
+        String name;
+        String kind;
+        String index;
+    };
+    int RowCount() const;
+    ItemRow Row(int row) const;
 
     void Listbox1_ExpandRow(int row);
     void Listbox1_CellAction(int row, int column);

@@ -6,16 +6,16 @@
 
 bool TransferWalk(Window1& wizard, const std::function<bool(const WalkRow& row)>& handle) {
     const auto itemList = Window2::Instance();
-    const Listbox& list = *itemList->Listbox1;
-    const int n = list.ListCount();
-    for (int row = 0; row < n; ++row) {
-        if (list.CellCheck(row, 0) && list.Cell(row, 1) != "") {
-            const double index = Val(list.Cell(row, 2));
+    const int n = itemList->RowCount();
+    for (int r = 0; r < n; ++r) {
+        const Window2::ItemRow row = itemList->Row(r);
+        if (row.ticked && row.kind != "") {
+            const double index = Val(row.index);
             // Every index comes from the store; a row naming none takes no part.
             if (index >= 0 && index < static_cast<double>(wizard.pFI.size())) {
                 const auto i = static_cast<std::size_t>(index);
                 if (!wizard.pFI[i].used) {
-                    if (handle(WalkRow{i, wizard.pFI[i], list.Cell(row, 1), list.Cell(row, 0)}))
+                    if (handle(WalkRow{i, wizard.pFI[i], row.kind, row.name}))
                         return true;
                     wizard.pFI[i].used = true;
                 }

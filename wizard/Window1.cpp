@@ -2,8 +2,8 @@
 
 #include <initializer_list>
 
-#include "app/MenuBar1.h"
 #include "platform/Nil.h"
+#include "platform/gui/MenuBar.h"
 
 namespace {
 
@@ -49,8 +49,8 @@ void StepLabel(StaticText& text) {
 
 } // namespace
 
+// The menu bar is the application's, which the window shows as its own.
 void Window1::Layout() {
-    SetMenuBar(MenuBar1::Instance());
     SetContentSize(600, 480);
     SetFrame(kDocumentFrame);
     SetCloseBox(true);

@@ -171,7 +171,10 @@ TEST_F(ItemList, WithoutTheWizardOrItsRecordsExpandAddsNothing) {
     List().SetExpanded(0, true);
     EXPECT_EQ(List().ListCount(), 2) << "only the record the store holds";
     List().SetExpanded(0, false);
-    window->pWin1 = nullptr;
+    wizard->Close();
+    wizard.reset();
+    EXPECT_TRUE(RunEventLoopUntil([this] { return window->pWin1.expired(); }, 2000))
+        << "the list does not keep the wizard alive";
     List().SetExpanded(0, true);
     EXPECT_EQ(List().ListCount(), 1);
 }

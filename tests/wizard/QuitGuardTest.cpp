@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <string>
 
+#include "app/MenuBar1.h"
 #include "platform/gui/Application.h"
 #include "tests/support/gui/UserActions.h"
 #include "tests/wizard/WizardTest.h"
@@ -52,9 +54,18 @@ class QuitGuardTest : public WizardTest {
 protected:
     void SetUp() override {
         WizardTest::SetUp();
+        // The application's menu bar, which the wizard shows, as at start-up.
+        app_ = MakeApplication();
+        app_->SetMenuBar(MenuBar1::Instance());
         InstallAssistant();
         InstallAssistant(kSecondBundle);
         device.AppBundle(kForeignBundle, "APPLqWt1", "contents");
+    }
+
+    void TearDown() override {
+        WizardTest::TearDown();
+        app_.reset();
+        MenuBar1::Release();
     }
 
     void MarkAll() {
@@ -62,6 +73,8 @@ protected:
         PutMarker(kSecondBundle);
         PutMarker(kForeignBundle);
     }
+
+    std::unique_ptr<Application> app_;
 };
 
 enum class Run { None, Finished, Stopped, Running, Incomplete };
