@@ -6,6 +6,7 @@
 #include "common/Globals.h"
 #include "platform/Nil.h"
 #include "platform/files/GetFolderItem.h"
+#include "transfer/TransferRecord.h"
 #include "wizard/Window1.h"
 
 namespace {
@@ -42,6 +43,18 @@ void Thread1::Event_Run() {
 }
 
 void Thread1::CopyToDevice() {
+    // Another's "temp" is never emptied: the page stays as it was, so that the
+    // user can move that folder away and press Copy again.
+    const FolderItem transferFolder = GetFolderItem("temp");
+    if (transferFolder != Nil && transferFolder.Exists() && !IsOwnTransferFolder(transferFolder)) {
+        Globals::gCautionDlg1(
+            pWin1.get(), Globals::gBeep,
+            "外部デバイスに、本ソフトウェアが作成したものではない「temp」フォルダがあります。",
+            "「temp」フォルダの名前を変えるか別の場所へ移してから、再度コピーボタンを押してください。");
+        // Nothing was copied: quitting must not mark the device as ready to paste.
+        pWin1->pIncompleteCP = true;
+        return;
+    }
     pWin1->PushButton5->SetCaption("中止");
     pWin1->PushButton7->SetEnabled(false);
     pWin1->StaticText10->SetText("コピー中です。コピー終了まで数分かかる場合があります。");
@@ -73,7 +86,7 @@ void Thread1::CopyToDevice() {
         pWin1->PushButton5->SetEnabled(false);
         pWin1->PushButton7->SetVisible(false);
     }
-    ReportOutcome(stopped, "コピーできなかったアイテムがあります。");
+    ReportOutcome("コピーできなかったアイテムがあります。");
 }
 
 void Thread1::PasteFromDevice() {
@@ -92,6 +105,9 @@ void Thread1::PasteFromDevice() {
     pWin1->RadioButton5->SetEnabled(false);
     pWin1->RadioButton6->SetEnabled(false);
     pWin1->ProgressBar2->SetVisible(true);
+    String reason;
+    if (!pRecord.Read(transferFolder, reason))
+        pFailures.Add(transferFolder.Name(), reason);
     pWin1->ProgressBar2->SetMaximum(PasteCount());
     const bool stopped = PasteFolderItem();
     pWin1->ProgressBar2->SetVisible(false);
@@ -100,6 +116,11 @@ void Thread1::PasteFromDevice() {
     pWin1->PushButton2->SetEnabled(true);
     pWin1->PushButton2->SetCaption("終了");
     pWin1->StaticText25->SetText("");
+    if (stopped || !pFailures.Empty()) {
+        // The user may choose the other way for the next run.
+        pWin1->RadioButton5->SetEnabled(true);
+        pWin1->RadioButton6->SetEnabled(true);
+    }
     if (stopped) {
         pWin1->StaticText10->SetText(
             TwoLines("ペーストが中止されました。ペーストは不完全なまま終了しました。",
@@ -115,7 +136,7 @@ void Thread1::PasteFromDevice() {
         pWin1->PushButton6->SetEnabled(false);
         pWin1->pPastePhase = 2;
     }
-    ReportOutcome(stopped, "ペーストできなかったアイテムがあります。");
+    ReportOutcome("ペーストできなかったアイテムがあります。");
 }
 
 void Thread1::NetworkCopy() {
@@ -133,6 +154,11 @@ void Thread1::NetworkCopy() {
     pWin1->PushButton2->SetEnabled(true);
     pWin1->PushButton2->SetCaption("終了");
     pWin1->StaticText21->SetText("");
+    if (stopped || !pFailures.Empty()) {
+        // The user may choose the other way for the next run.
+        pWin1->RadioButton3->SetEnabled(true);
+        pWin1->RadioButton4->SetEnabled(true);
+    }
     if (stopped) {
         pWin1->PushButton7->SetEnabled(true);
         pWin1->StaticText10->SetText(
@@ -149,13 +175,14 @@ void Thread1::NetworkCopy() {
         pWin1->PushButton5->SetEnabled(false);
         pWin1->PushButton7->SetVisible(false);
     }
-    ReportOutcome(stopped, "ネットコピーできなかったアイテムがあります。");
+    ReportOutcome("ネットコピーできなかったアイテムがあります。");
 }
 
-void Thread1::ReportOutcome(bool stopped, const String& message) {
+void Thread1::ReportOutcome(const String& message) {
     pWin1->pIncompleteCP = !pFailures.Empty();
     // Over before its caution is answered.
     pWin1->pRunningCP = false;
-    if (!stopped && !pFailures.Empty())
+    // Also after a stop: the items that failed before it need their cause removed.
+    if (!pFailures.Empty())
         Globals::gCautionDlg1(pWin1.get(), Globals::gBeep, message, pFailures.Explanation());
 }

@@ -19,6 +19,7 @@
 #include "platform/text/String.h"
 #include "platform/threads/Thread.h"
 #include "transfer/TransferFailures.h"
+#include "transfer/TransferRecord.h"
 
 class Window1;
 
@@ -38,7 +39,8 @@ public:
     std::int32_t CopyCount();
     std::int32_t PasteCount();
     bool NetCopyPaste();
-    // Leaves the transfer folder empty.
+    // Leaves the transfer folder empty and marked as the assistant's own; a
+    // folder "temp" that is not its own is never emptied.
     void DeleteFolderItem();
 
 protected:
@@ -48,9 +50,15 @@ private:
     void CopyToDevice();
     void PasteFromDevice();
     void NetworkCopy();
-    // Tells the quit guard whether the run left items behind and, unless the
-    // user stopped it, shows the caution that names them.
-    void ReportOutcome(bool stopped, const String& message);
+    // Tells the quit guard whether the run left items behind and shows the
+    // caution that names them.
+    void ReportOutcome(const String& message);
+    // Pastes what a step takes from the transfer folder's sub-folder of that
+    // name into the destination; True when the user stopped the run.
+    bool PasteSubFolder(const FolderItem& subFolder, const String& name,
+                        const FolderItem& destination, std::int32_t& count);
 
     TransferFailures pFailures;
+    // What the copy put into the transfer folder, or what the paste found recorded there.
+    TransferRecord pRecord;
 };

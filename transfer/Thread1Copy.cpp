@@ -36,13 +36,18 @@ void Thread1::DeleteFolderItem() {
     const FolderItem transferFolder = GetFolderItem("temp");
     if (transferFolder == Nil)
         return;
-    if (transferFolder.Exists())
+    if (transferFolder.Exists() && IsOwnTransferFolder(transferFolder))
         Globals::gDeleteFolder(transferFolder);
     transferFolder.CreateAsFolder();
     // What an earlier run left and could not be deleted would be pasted too.
-    if (transferFolder.Count() > 0)
+    if (transferFolder.Count() > 0 || transferFolder.ListingError() != "") {
         pFailures.Add(transferFolder.Name(),
                       "「" + transferFolder.AbsolutePath() + "」を空にできません。");
+        return;
+    }
+    String reason;
+    if (!pRecord.Write(transferFolder, reason))
+        pFailures.Add(transferFolder.Name(), reason);
 }
 
 std::int32_t Thread1::CopyCount() {
@@ -60,7 +65,7 @@ std::int32_t Thread1::CopyCount() {
 
 bool Thread1::CopyFolderItem() {
     std::int32_t count = 0;
-    return TransferWalk(*pWin1, [this, &count](const WalkRow& row) {
+    const bool stopped = TransferWalk(*pWin1, [this, &count](const WalkRow& row) {
         const FolderItem& item = row.record.item;
         const String name = SubFolderName(row.kind);
         if (name == "") {
@@ -87,10 +92,19 @@ bool Thread1::CopyFolderItem() {
                                      TextEnco::gEncText(" をコピー中...", "UTF-8", "Shift-JIS"));
         Globals::gWait(100);
         String reason;
-        if (!work::CopyFileTo(item, subFolder, reason))
+        if (work::CopyFileTo(item, subFolder, reason))
+            pRecord.Add(name, item.Name());
+        else
             pFailures.Add(row.name, reason);
         ++count;
         pWin1->ProgressBar1->SetValue(count);
         return pWin1->pStopThread1;
     });
+    // The mark that the emptying left now records every entry put in; a
+    // folder without it is not the assistant's to mark.
+    const FolderItem transferFolder = GetFolderItem("temp");
+    String reason;
+    if (HasTransferMark(transferFolder) && !pRecord.Write(transferFolder, reason))
+        pFailures.Add(transferFolder.Name(), reason);
+    return stopped;
 }

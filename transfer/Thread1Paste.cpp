@@ -1,6 +1,10 @@
 // The paste of STEP 4 on the new machine: what the copy left in the transfer
 // folder's sub-folders goes into this machine's folders, in six steps.
 
+#include <set>
+#include <string>
+#include <vector>
+
 #include "common/Globals.h"
 #include "common/TextEnco.h"
 #include "platform/files/GetFolderItem.h"
@@ -14,24 +18,17 @@ namespace {
 
 constexpr int kLastStep = 5;
 
-// The transfer folder's sub-folder that a step takes; Nil for the steps
-// without one and when the transfer folder is missing.
-FolderItem StepSubFolder(int step) {
-    String name;
+// The transfer folder's sub-folder that a step takes; "" for the steps without one.
+String StepSubFolderName(int step) {
     if (step == 0)
-        name = "App";
+        return "App";
     if (step == 2)
-        name = "Pref";
+        return "Pref";
     if (step == 3)
-        name = "AS";
+        return "AS";
     if (step == 4)
-        name = "Doc";
-    if (name == "")
-        return Nil;
-    const FolderItem transferFolder = GetFolderItem("temp");
-    if (transferFolder == Nil)
-        return Nil;
-    return transferFolder.Child(name);
+        return "Doc";
+    return "";
 }
 
 FolderItem StepDestination(int step) {
@@ -46,22 +43,42 @@ FolderItem StepDestination(int step) {
     return Nil;
 }
 
-// Every visible entry that the copy placed: folders, application packages
-// and single files. Hidden entries and "." names stay; an AppleDouble
-// companion travels with its file.
-bool PasteFilter(const FolderItem& child) {
-    return child != Nil && child.Exists() && child.Visible() && LeftB(child.Name(), 1) != ".";
+// The paths of the sub-folder's entries that the copy recorded, each as the
+// sub-folder names it.
+std::set<std::string> RecordedPaths(const FolderItem& subFolder, const std::vector<String>& names) {
+    std::set<std::string> paths;
+    for (const String& name : names) {
+        const FolderItem entry = subFolder.Child(name);
+        if (entry != Nil)
+            paths.insert(entry.AbsolutePath().Bytes());
+    }
+    return paths;
+}
+
+// Every entry that the copy recorded, whatever its visibility; of the others
+// (a folder made by hand or by an older run) the visible ones only. An
+// AppleDouble companion is never listed: it travels with its entry.
+bool PasteFilter(const FolderItem& child, const std::set<std::string>& recorded) {
+    if (child == Nil || !child.Exists())
+        return false;
+    if (recorded.contains(child.AbsolutePath().Bytes()))
+        return true;
+    return child.Visible() && LeftB(child.Name(), 1) != ".";
 }
 
 } // namespace
 
 std::int32_t Thread1::PasteCount() {
+    const FolderItem transferFolder = GetFolderItem("temp");
     std::int32_t count = 0;
     for (int step = 0; step <= kLastStep; ++step) {
-        const FolderItem subFolder = StepSubFolder(step);
+        const String name = StepSubFolderName(step);
+        const FolderItem subFolder =
+            name == "" || transferFolder == Nil ? FolderItem() : transferFolder.Child(name);
         if (subFolder != Nil && subFolder.Exists()) {
+            const auto recorded = RecordedPaths(subFolder, pRecord.NamesIn(name));
             for (int i = 1; i <= subFolder.Count(); ++i) {
-                if (PasteFilter(subFolder.Item(i)))
+                if (PasteFilter(subFolder.Item(i), recorded))
                     ++count;
                 coop::YieldToNextThread();
             }
@@ -72,34 +89,66 @@ std::int32_t Thread1::PasteCount() {
 }
 
 bool Thread1::PasteFolderItem() {
+    const FolderItem transferFolder = GetFolderItem("temp");
+    if (transferFolder == Nil)
+        return false;
+    // A folder that can't be read is never taken for an empty one.
+    const String error = transferFolder.ListingError();
+    if (error != "") {
+        pFailures.Add(transferFolder.Name(), error);
+        return false;
+    }
     std::int32_t count = 0;
     for (int step = 0; step <= kLastStep; ++step) {
-        const FolderItem subFolder = StepSubFolder(step);
-        const FolderItem destination = StepDestination(step);
-        if (subFolder != Nil && subFolder.Exists()) {
-            for (int i = 1; i <= subFolder.Count(); ++i) {
-                const FolderItem child = subFolder.Item(i);
-                if (PasteFilter(child)) {
-                    if (destination == Nil || !destination.Exists()) {
-                        pFailures.Add(child.Name(), MissingReason(destination));
-                    } else {
-                        pWin1->StaticText25->SetText(
-                            destination.AbsolutePath() +
-                            TextEnco::gEncText(" にペースト中...", "UTF-8", "Shift-JIS"));
-                        Globals::gWait(100);
-                        String reason;
-                        if (!PlaceItem(child, destination, pExist, reason))
-                            pFailures.Add(child.Name(), reason);
-                        ++count;
-                        pWin1->ProgressBar2->SetValue(count);
-                        if (pWin1->pStopThread1)
-                            return true;
-                    }
-                }
-                coop::YieldToNextThread();
+        const String name = StepSubFolderName(step);
+        if (name != "" &&
+            PasteSubFolder(transferFolder.Child(name), name, StepDestination(step), count))
+            return true;
+        coop::YieldToNextThread();
+    }
+    return false;
+}
+
+bool Thread1::PasteSubFolder(const FolderItem& subFolder, const String& name,
+                             const FolderItem& destination, std::int32_t& count) {
+    const std::vector<String> names = pRecord.NamesIn(name);
+    if (subFolder == Nil || !subFolder.Exists()) {
+        for (const String& recorded : names)
+            pFailures.Add(recorded, MissingReason(subFolder));
+        return false;
+    }
+    const String error = subFolder.ListingError();
+    if (error != "") {
+        pFailures.Add(subFolder.Name(), error);
+        return false;
+    }
+    const auto recorded = RecordedPaths(subFolder, names);
+    for (int i = 1; i <= subFolder.Count(); ++i) {
+        const FolderItem child = subFolder.Item(i);
+        if (PasteFilter(child, recorded)) {
+            if (destination == Nil || !destination.Exists()) {
+                pFailures.Add(child.Name(), MissingReason(destination));
+            } else {
+                pWin1->StaticText25->SetText(
+                    destination.AbsolutePath() +
+                    TextEnco::gEncText(" にペースト中...", "UTF-8", "Shift-JIS"));
+                Globals::gWait(100);
+                String reason;
+                if (!PlaceItem(child, destination, pExist, reason))
+                    pFailures.Add(child.Name(), reason);
+                ++count;
+                pWin1->ProgressBar2->SetValue(count);
+                if (pWin1->pStopThread1)
+                    return true;
             }
         }
         coop::YieldToNextThread();
+    }
+    // What the copy put there and is gone now never arrives.
+    for (const String& recordedName : names) {
+        const FolderItem entry = subFolder.Child(recordedName);
+        if (entry == Nil || !entry.Exists())
+            pFailures.Add(recordedName, MissingReason(entry == Nil ? subFolder : entry));
     }
     return false;
 }

@@ -100,6 +100,12 @@ int FolderItem::Count() const {
     return static_cast<int>(files::FolderListing::Of(state_->path)->Entries().size());
 }
 
+String FolderItem::ListingError() const {
+    const State& state = *state_;
+    const int error = files::FolderListing::Of(state.path)->ErrorNumber();
+    return error == 0 ? String("") : PathText(files::SystemError(state.path, error));
+}
+
 bool FolderItem::Exists() const {
     const State& state = *state_;
     return files::IsValidUTF8(files::BaseName(state.path)) &&

@@ -46,6 +46,10 @@ public:
     FolderItem Item(int index) const;
     // Entries of this folder; 0 for anything that is no readable folder.
     int Count() const;
+    // Why this folder's entries cannot be listed ("<path>: <reason>"), so
+    // that an unreadable folder is never taken for an empty one; empty when
+    // they can, also when there are none.
+    String ListingError() const;
 
     // False also for an entry whose name is not valid UTF-8: the program's
     // text cannot name it, so it is passed over like a missing one. Directory,

@@ -10,6 +10,7 @@
 #include <time.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <numeric>
 
 namespace files {
@@ -18,9 +19,11 @@ namespace {
 
 constexpr long long kClockGranularityNs = 50'000'000;
 
-const std::shared_ptr<const FolderListing>& EmptyListing() {
-    static const auto empty = std::make_shared<const FolderListing>("", std::vector<ListedEntry>{});
-    return empty;
+// The empty listing of a path that is no folder, with the reason.
+std::shared_ptr<const FolderListing> NoFolderListing(const std::string& folderPath) {
+    struct stat info {};
+    const int error = lstat(folderPath.c_str(), &info) != 0 ? errno : ENOTDIR;
+    return std::make_shared<const FolderListing>(folderPath, std::vector<ListedEntry>{}, error);
 }
 
 // The kind the folder's record gives, asking the entry itself only on file
@@ -40,13 +43,23 @@ EntryKind KindOfEntry(DIR* folder, const dirent& entry) {
     }
 }
 
-std::vector<ListedEntry> ReadEntries(const std::string& folderPath) {
+// errorNumber: 0, or why the folder could not be read to its end; then no
+// entry is kept, so that a partial listing is never taken for the whole.
+std::vector<ListedEntry> ReadEntries(const std::string& folderPath, int& errorNumber) {
     std::vector<ListedEntry> entries;
     std::vector<std::string> companionsOf;
     DIR* folder = opendir(folderPath.c_str());
-    if (folder == nullptr)
+    if (folder == nullptr) {
+        errorNumber = errno;
         return entries;
-    while (const dirent* entry = readdir(folder)) {
+    }
+    for (;;) {
+        errno = 0;
+        const dirent* entry = readdir(folder);
+        if (entry == nullptr) {
+            errorNumber = errno;
+            break;
+        }
         const std::string_view name(entry->d_name);
         if (name == "." || name == "..")
             continue;
@@ -57,6 +70,8 @@ std::vector<ListedEntry> ReadEntries(const std::string& folderPath) {
                                           KindOfEntry(folder, *entry), false});
     }
     closedir(folder);
+    if (errorNumber != 0)
+        return {};
     std::sort(companionsOf.begin(), companionsOf.end());
     for (auto& entry : entries)
         entry.hasCompanion =
@@ -80,8 +95,10 @@ EntryKind KindOfMode(mode_t mode) {
     return S_ISDIR(mode) ? EntryKind::Folder : EntryKind::Other;
 }
 
-FolderListing::FolderListing(std::string folderPath, std::vector<ListedEntry> entries)
-    : folderPath_(std::move(folderPath)), entries_(std::move(entries)), byName_(entries_.size()) {
+FolderListing::FolderListing(std::string folderPath, std::vector<ListedEntry> entries,
+                             int errorNumber)
+    : folderPath_(std::move(folderPath)), entries_(std::move(entries)), errorNumber_(errorNumber),
+      byName_(entries_.size()) {
     std::iota(byName_.begin(), byName_.end(), 0u);
     std::sort(byName_.begin(), byName_.end(), [this](std::uint32_t a, std::uint32_t b) {
         return entries_[a].name < entries_[b].name;
@@ -91,15 +108,20 @@ FolderListing::FolderListing(std::string folderPath, std::vector<ListedEntry> en
 std::shared_ptr<const FolderListing> FolderListing::Of(const std::string& folderPath) {
     const auto stamp = FolderStamp::Of(folderPath);
     if (!stamp)
-        return EmptyListing();
+        return NoFolderListing(folderPath);
     ListingCache& cache = ListingCache::Instance();
     if (auto cached = cache.Find(folderPath, *stamp))
         return cached;
 
     const long long sinceChange = NowNanoseconds() - std::max(stamp->modified, stamp->changed);
     const bool racy = sinceChange >= 0 && sinceChange < kClockGranularityNs;
-    auto listing = std::make_shared<const FolderListing>(folderPath, ReadEntries(folderPath));
-    cache.Store(folderPath, *stamp, racy, listing);
+    int errorNumber = 0;
+    auto entries = ReadEntries(folderPath, errorNumber);
+    auto listing =
+        std::make_shared<const FolderListing>(folderPath, std::move(entries), errorNumber);
+    // A folder that could not be read is read again next time: the cause may pass.
+    if (errorNumber == 0)
+        cache.Store(folderPath, *stamp, racy, listing);
     return listing;
 }
 

@@ -49,7 +49,8 @@ public:
     static constexpr std::chrono::milliseconds kFinderInfoLifetime{50};
 
     // The current listing of the folder at the path; empty when it is no
-    // readable folder (a symbolic link to one included).
+    // readable folder (a symbolic link to one included), with the reason in
+    // ErrorNumber.
     static std::shared_ptr<const FolderListing> Of(const std::string& folderPath);
 
     // The cached listing of the folder when it is still current, without
@@ -60,6 +61,8 @@ public:
     static void Forget(const std::string& folderPath);
 
     const std::vector<ListedEntry>& Entries() const { return entries_; }
+    // 0, or the system's error number for why the folder could not be listed.
+    int ErrorNumber() const { return errorNumber_; }
 
     // The entry of exactly this name, or nullptr.
     const ListedEntry* Find(std::string_view name) const;
@@ -72,7 +75,7 @@ public:
     // The Finder information of one of these entries.
     std::optional<FinderInfo> FinderInfoOf(const ListedEntry& entry) const;
 
-    FolderListing(std::string folderPath, std::vector<ListedEntry> entries);
+    FolderListing(std::string folderPath, std::vector<ListedEntry> entries, int errorNumber = 0);
 
 private:
     struct FinderInfoSlot {
@@ -83,6 +86,7 @@ private:
 
     std::string folderPath_;
     std::vector<ListedEntry> entries_;
+    int errorNumber_ = 0;
     std::vector<std::uint32_t> byName_; // indexes into entries_, in byte order of the names
     mutable std::mutex finderInfoMutex_;
     mutable std::vector<FinderInfoSlot> finderInfo_;

@@ -74,7 +74,7 @@ TEST_P(Ticks, TransferFolderHoldsTheTickedItemsWhole) {
 
     ExpectCompleted();
     const auto& expected = GetParam().transferFolder;
-    Names subFolders;
+    Names subFolders{kTransferMark};
     int items = 0;
     for (const auto& [subFolder, names] : expected) {
         subFolders.push_back(subFolder);
@@ -148,9 +148,59 @@ TEST_F(DeviceCopy, EmptyListLeavesAnEmptyTransferFolder) {
 
     ExpectCompleted();
     EXPECT_TRUE(device.Item("temp").Directory());
-    EXPECT_EQ(NamesIn(TransferPath()), Names{});
+    EXPECT_EQ(NamesIn(TransferPath()), Names{kTransferMark});
     EXPECT_EQ(wizard->ProgressBar1->Maximum(), 0);
 }
+
+// A "temp" that the assistant did not make, as the user may keep one beside it.
+struct ForeignTempCase {
+    const char* name;
+    void (*make)(FakeMacDisk& device);
+};
+
+class ForeignTemp : public DeviceCopy, public testing::WithParamInterface<ForeignTempCase> {};
+
+TEST_P(ForeignTemp, IsLeftUntouchedAndCopyCanBePressedAgain) {
+    GetParam().make(device);
+    const auto before = SnapshotOf(TransferPath());
+    GatherByDevice();
+    GoToCopyStep();
+    const std::string instruction = InstructionText();
+    ExpectCaution();
+    wizard->PushButton5->Push();
+    WaitForRunEnd();
+
+    EXPECT_EQ(caution.message,
+              "外部デバイスに、本ソフトウェアが作成したものではない「temp」フォルダがあります。");
+    EXPECT_EQ(caution.explanation, "「temp」フォルダの名前を変えるか別の場所へ移してから、"
+                                   "再度コピーボタンを押してください。");
+    EXPECT_EQ(SnapshotOf(TransferPath()), before);
+    EXPECT_EQ(InstructionText(), instruction);
+    EXPECT_EQ(wizard->PushButton5->Caption(), String("コピー"));
+    EXPECT_TRUE(wizard->PushButton5->Enabled());
+    EXPECT_TRUE(wizard->PushButton7->Enabled());
+    EXPECT_FALSE(wizard->ProgressBar1->Visible());
+    // Nothing was copied: a quit must not mark the device for the paste.
+    EXPECT_TRUE(wizard->pIncompleteCP);
+
+    std::filesystem::rename(TransferPath(), device.Path("temp (mine)"));
+    caution = {};
+    PressCopy();
+    ExpectCompleted();
+    EXPECT_EQ(SnapshotOf(device.Path("temp (mine)")), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Device, ForeignTemp,
+    testing::Values(ForeignTempCase{"UserFile",
+                                    [](FakeMacDisk& d) { d.File("temp/Letter", "mine"); }},
+                    ForeignTempCase{"FileBesideASubFolder",
+                                    [](FakeMacDisk& d) {
+                                        d.File("temp/Doc/Plan", "mine");
+                                        d.File("temp/.notes", "mine");
+                                    }},
+                    ForeignTempCase{"PlainFile", [](FakeMacDisk& d) { d.File("temp", "mine"); }}),
+    [](const testing::TestParamInfo<ForeignTempCase>& info) { return info.param.name; });
 
 TEST_F(DeviceCopy, StatusLineNamesTheItemBeingCopied) {
     GatherByDevice();
@@ -176,7 +226,7 @@ TEST_F(DeviceCopy, StopAfterTheFirstItemLeavesItAlone) {
     WaitForRunEnd();
 
     ExpectCopyCanBeRepeated(texts::kCopyStopped);
-    EXPECT_EQ(NamesIn(TransferPath()), Names{"App"});
+    EXPECT_EQ(NamesIn(TransferPath()), (Names{kTransferMark, "App"}));
     EXPECT_EQ(NamesIn(TransferPath("App")), Names{"Kelmo"});
     EXPECT_EQ(wizard->ProgressBar1->Value(), 1);
     EXPECT_EQ(caution.count, 0);

@@ -100,6 +100,8 @@ TEST_F(NetworkCopy, OldDiskGoneBeforeTheCopyIsReportedNotCompleted) {
     EXPECT_TRUE(wizard->PushButton5->Enabled());
     EXPECT_TRUE(wizard->PushButton7->Enabled());
     EXPECT_EQ(wizard->ProgressBar1->Maximum(), 0);
+    EXPECT_TRUE(wizard->RadioButton3->Enabled());
+    EXPECT_TRUE(wizard->RadioButton4->Enabled());
     EXPECT_EQ(EntryNamesIn(DiskPath("Applications")), Names{});
     std::filesystem::rename(old->Path() + " gone", old->Path());
 }

@@ -2,11 +2,13 @@
 // folder, driven through the wizard's buttons.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/gui/Application.h"
 #include "tests/support/ScopedFileSizeLimit.h"
+#include "tests/transfer/ScopedUnreadableFile.h"
 #include "tests/transfer/TransferTest.h"
 #include "tests/support/TreeSnapshot.h"
 
@@ -214,6 +216,73 @@ TEST_F(Paste, FailedReplaceKeepsTheOldEntryWholeAndLeavesNoTemporary) {
     EXPECT_EQ(question.message, texts::kPasteFailedQuestion);
     EXPECT_EQ(QuitCount(), 1);
     EXPECT_TRUE(HasMarker());
+}
+
+// A folder of the transfer folder that can't be listed: "temp" itself or a sub-folder.
+struct UnlistableCase {
+    const char* name;
+    const char* folder; // in the transfer folder
+    bool replacedByFile;
+};
+
+class UnlistableFolder : public Paste, public testing::WithParamInterface<UnlistableCase> {};
+
+TEST_P(UnlistableFolder, IsAFailureNamingItsPathNeverAnEmptyFolder) {
+    FillTransferFolder();
+    const std::string folder = TransferPath(GetParam().folder);
+    if (GetParam().replacedByFile) {
+        std::filesystem::remove_all(folder);
+        device.File(std::string("temp/") + GetParam().folder, "not a folder");
+    }
+    ChooseReplace(true);
+    ExpectCaution();
+    {
+        std::optional<ScopedUnreadableFile> unreadable;
+        if (!GetParam().replacedByFile)
+            unreadable.emplace(folder);
+        PressPaste();
+    }
+
+    EXPECT_EQ(caution.message, "ペーストできなかったアイテムがあります。");
+    EXPECT_NE(caution.explanation.find("原因：" + folder), std::string::npos)
+        << caution.explanation;
+    EXPECT_EQ(InstructionText(), texts::kPasteIncomplete);
+    EXPECT_EQ(wizard->pPastePhase, 1);
+    EXPECT_TRUE(wizard->pIncompleteCP);
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, UnlistableFolder,
+                         testing::Values(UnlistableCase{"TransferFolder", "", false},
+                                         UnlistableCase{"SubFolder", "Pref", false},
+                                         UnlistableCase{"SubFolderReplacedByAFile", "Doc", true}),
+                         [](const testing::TestParamInfo<UnlistableCase>& info) {
+                             return info.param.name;
+                         });
+
+TEST_F(Paste, StoppedRunWithFailuresNamesThemAndOffersTheChoiceAgain) {
+    FillTransferFolder();
+    FillExistingEntries();
+    device.File("temp/App/Kelmo/Movie", std::string(2 << 20, 'm'));
+    ChooseReplace(true);
+    ExpectCaution();
+    {
+        const ScopedFileSizeLimit limit(1 << 20);
+        StartPaste();
+        WaitForStatus(*wizard->StaticText25);
+        wizard->PushButton6->Push();
+        WaitForRunEnd();
+    }
+
+    EXPECT_EQ(InstructionText(), texts::kPasteStopped);
+    EXPECT_EQ(caution.message, "ペーストできなかったアイテムがあります。");
+    EXPECT_TRUE(caution.explanation.starts_with("Kelmo\n")) << caution.explanation;
+    EXPECT_TRUE(wizard->RadioButton5->Enabled());
+    EXPECT_TRUE(wizard->RadioButton6->Enabled());
+    // Keeping what is there now lets the rest through.
+    ChooseReplace(false);
+    caution = {};
+    PressPaste();
+    ExpectCompleted();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // the quit that marks the device, the start on the new machine from the same
 // device, the paste and the quit that unmarks it.
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -57,6 +58,36 @@ TEST_F(RoundTrip, EveryItemArrivesWholeInItsFolderOnTheNewMachine) {
     EXPECT_FALSE(HasMarker(kBundle));
     EXPECT_FALSE(HasMarker(kSecondBundle));
     EXPECT_EQ(question.count, 0);
+}
+
+TEST_F(RoundTrip, EveryEntryTheCopyPutThereIsPastedWhateverItsVisibility) {
+    InstallKelmo(Disk(), Machine().Home());
+    InstallTessaro(Disk(), Machine().Home());
+    Disk().SetInvisible(Home("Library/Preferences/Kelmo初期設定"));
+    Disk().TypedFile("Elsewhere/.plan", "Tbx3", "qWt1", Storage::AppleDouble, "plan");
+    GatherByDevice();
+    AddByHand(Disk().Item("Elsewhere/.plan"), false);
+    const auto prefs = SnapshotOf(DiskPath(Home("Library/Preferences/Kelmo初期設定")));
+    GoToCopyStep();
+    PressCopy();
+    ASSERT_EQ(InstructionText(), texts::kCopyDone);
+    QuitWithNext();
+    // On the way: the Finder leaves its own files, and one copied entry is lost.
+    device.File("temp/Doc/.DS_Store", "view");
+    std::filesystem::remove_all(TransferPath("Pref/Tessaro初期設定"));
+
+    StartAgainOnNewMachine();
+    wizard->RadioButton5->SetValue(true);
+    ExpectCaution();
+    PressPaste();
+    EXPECT_EQ(SnapshotOf(DiskPath(Home("Library/Preferences/Kelmo初期設定"))), prefs);
+    // The companion travels with its document and is never an item of its own.
+    EXPECT_EQ(NamesIn(DiskPath(Home("Documents"))), (std::vector<std::string>{"._.plan", ".plan"}));
+    EXPECT_EQ(wizard->ProgressBar2->Maximum(), 5);
+    EXPECT_EQ(InstructionText(), texts::kPasteIncomplete);
+    EXPECT_TRUE(caution.explanation.starts_with("Tessaro初期設定\n\n原因：「" +
+                                                TransferPath("Pref/Tessaro初期設定")))
+        << caution.explanation;
 }
 
 } // namespace

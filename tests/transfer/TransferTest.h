@@ -63,6 +63,8 @@ protected:
     static constexpr int kTimeLimitMs = 30000;
     static constexpr const char* kBundle = "DRAVO Migration Assistant.app";
     static constexpr const char* kSecondBundle = "DRAVO Migration Assistant copy.app";
+    // The file by which the copy marks the transfer folder as its own.
+    static constexpr const char* kTransferMark = ".dravo-transfer";
 
     // What an alert showed, and how often one was shown.
     struct ShownAlert {

@@ -52,6 +52,20 @@ TEST(Listing, ItemOutsideTheListIsNil) {
     EXPECT_EQ(disk.Item("missing").Count(), 0);
 }
 
+TEST(Listing, TellsAnEmptyFolderFromOneThatCannotBeListed) {
+    FakeMacDisk disk;
+    disk.Folder("empty");
+    disk.File("file");
+
+    EXPECT_EQ(disk.Item("empty").ListingError(), String(""));
+    for (const char* name : {"file", "missing"}) {
+        const FolderItem item = disk.Item(name);
+        EXPECT_EQ(item.Count(), 0);
+        EXPECT_TRUE(item.ListingError().ToUTF8().starts_with(item.AbsolutePath().ToUTF8() + ": "))
+            << name;
+    }
+}
+
 TEST(Listing, SeesEntriesMadeAndRemovedBehindItsBack) {
     FakeMacDisk disk;
     disk.File("first");

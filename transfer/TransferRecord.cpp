@@ -1,0 +1,121 @@
+#include "transfer/TransferRecord.h"
+
+#include <string>
+
+#include "transfer/TransferFailures.h"
+
+namespace {
+
+constexpr const char* kMarkName = ".dravo-transfer";
+
+// A line of the mark is "<sub-folder>/<name>"; a name's line breaks (and the
+// escape sign itself) are written as %0A, %0D and %25, so every entry stays
+// on its line.
+std::string EscapedName(const std::string& name) {
+    std::string escaped;
+    for (const char c : name) {
+        if (c == '%')
+            escaped += "%25";
+        else if (c == '\n')
+            escaped += "%0A";
+        else if (c == '\r')
+            escaped += "%0D";
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+std::string UnescapedName(const std::string& escaped) {
+    std::string name;
+    for (std::size_t i = 0; i < escaped.size(); ++i) {
+        const std::string code = escaped.substr(i, 3);
+        if (code == "%25" || code == "%0A" || code == "%0D") {
+            name += code == "%25" ? '%' : code == "%0A" ? '\n' : '\r';
+            i += 2;
+        } else {
+            name += escaped[i];
+        }
+    }
+    return name;
+}
+
+bool IsSubFolderName(const String& name) {
+    return name == "App" || name == "Pref" || name == "AS" || name == "Doc";
+}
+
+FolderItem MarkOf(const FolderItem& transferFolder) {
+    return transferFolder == Nil ? FolderItem() : transferFolder.Child(kMarkName);
+}
+
+} // namespace
+
+void TransferRecord::Add(const String& subFolder, const String& name) {
+    entries_.emplace_back(subFolder, name);
+}
+
+std::vector<String> TransferRecord::NamesIn(const String& subFolder) const {
+    std::vector<String> names;
+    for (const auto& [folder, name] : entries_)
+        if (folder == subFolder)
+            names.push_back(name);
+    return names;
+}
+
+bool TransferRecord::Write(const FolderItem& transferFolder, String& reason) const {
+    const FolderItem mark = MarkOf(transferFolder);
+    if (mark == Nil) {
+        reason = MissingReason(transferFolder);
+        return false;
+    }
+    TextOutputStream stream = mark.CreateTextFile();
+    if (stream == Nil) {
+        reason = mark.LastError();
+        return false;
+    }
+    for (const auto& [folder, name] : entries_)
+        stream.WriteLine(folder + "/" + String(EscapedName(name.ToUTF8())));
+    stream.Close();
+    reason = stream.LastError();
+    return reason == "";
+}
+
+bool TransferRecord::Read(const FolderItem& transferFolder, String& reason) {
+    entries_.clear();
+    if (!HasTransferMark(transferFolder))
+        return true;
+    const FolderItem mark = MarkOf(transferFolder);
+    TextInputStream stream = mark.OpenAsTextFile();
+    if (stream == Nil) {
+        reason = mark.LastError();
+        return false;
+    }
+    while (!stream.EndOfFile()) {
+        const std::string line = stream.ReadLine().ToUTF8();
+        const auto slash = line.find('/');
+        if (slash != std::string::npos)
+            Add(String(line.substr(0, slash)), String(UnescapedName(line.substr(slash + 1))));
+    }
+    stream.Close();
+    return true;
+}
+
+bool HasTransferMark(const FolderItem& transferFolder) {
+    const FolderItem mark = MarkOf(transferFolder);
+    return mark != Nil && mark.Exists() && !mark.Directory();
+}
+
+bool IsOwnTransferFolder(const FolderItem& folder) {
+    if (folder == Nil || !folder.Directory())
+        return false;
+    if (HasTransferMark(folder))
+        return true;
+    if (folder.ListingError() != "")
+        return false;
+    for (int i = 1; i <= folder.Count(); ++i) {
+        const FolderItem child = folder.Item(i);
+        if (child == Nil || !child.Directory() || !IsSubFolderName(child.Name()))
+            return false;
+    }
+    return true;
+}

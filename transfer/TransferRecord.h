@@ -1,0 +1,36 @@
+#pragma once
+// The mark by which the assistant knows the transfer folder "temp" as its
+// own: a file in the folder itself, beside the sub-folders, that records
+// every entry the copy put into them. The paste takes entries only from the
+// sub-folders, so the mark is never one of its items.
+
+#include <utility>
+#include <vector>
+
+#include "platform/files/FolderItem.h"
+#include "platform/text/String.h"
+
+class TransferRecord {
+public:
+    // An entry that the copy put into the sub-folder, under its own name.
+    void Add(const String& subFolder, const String& name);
+    // The names recorded for the sub-folder, in the order they were put there.
+    std::vector<String> NamesIn(const String& subFolder) const;
+
+    // Writes the mark into the transfer folder, with the entries recorded.
+    // False, with the reason, when it could not be written.
+    bool Write(const FolderItem& transferFolder, String& reason) const;
+    // Takes the entries that the transfer folder's mark records; nothing for
+    // an unmarked folder. False, with the reason, when the mark can't be read.
+    bool Read(const FolderItem& transferFolder, String& reason);
+
+private:
+    std::vector<std::pair<String, String>> entries_;
+};
+
+// True when the transfer folder bears the mark.
+bool HasTransferMark(const FolderItem& transferFolder);
+// True when the folder is the assistant's transfer folder, which the copy may
+// empty: it bears the mark, or holds nothing but the sub-folders "App",
+// "Pref", "AS" and "Doc" (as an earlier run without the mark left it).
+bool IsOwnTransferFolder(const FolderItem& folder);
