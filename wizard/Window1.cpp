@@ -59,6 +59,8 @@ void Window1::Layout() {
     SetResizable(false);
     SetVisible(true);
     SetMenuBarVisible(true);
+    // The item list beside it refuses its own close box while the wizard lives.
+    SetQuitOnClose(true);
 }
 
 void Window1::CreateControls() {

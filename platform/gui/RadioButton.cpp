@@ -4,19 +4,25 @@
 #include "platform/gui/QtText.h"
 #include "platform/gui/Window.h"
 
+#include <QButtonGroup>
 #include <QRadioButton>
 #include <QSignalBlocker>
 
 namespace {
 
-// Exclusion is by logical container, not by Qt parent, so Qt's own is off;
-// a click on a selected button leaves it selected. As in the framework, the
-// whole rectangle of the control takes the click, not only its caption.
+// Exclusion is by logical container, not by Qt parent, so Qt's own must not
+// act: each button sits alone in a group that excludes nothing. It stays
+// auto-exclusive all the same, for Qt tells accessibility that a checkable
+// button is a radio button only then. A click on a selected button leaves it
+// selected. As in the framework, the whole rectangle of the control takes
+// the click, not only its caption.
 class RadioWidget : public QRadioButton {
 public:
     RadioWidget(QWidget* parent, std::function<void()> select)
         : QRadioButton(parent), select_(std::move(select)) {
-        setAutoExclusive(false);
+        auto* own = new QButtonGroup(this);
+        own->setExclusive(false);
+        own->addButton(this);
     }
 
 protected:

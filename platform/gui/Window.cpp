@@ -301,6 +301,10 @@ void Window::ApplySize() {
 
 void Window::CloseBoxPressed() {
     const auto self = shared_from_this();
+    if (quitOnClose_) {
+        Quit();
+        return;
+    }
     if (CancelClose(false))
         return;
     Close();

@@ -80,6 +80,9 @@ public:
     void SetMenuBar(std::shared_ptr<MenuBar> bar);
     std::shared_ptr<MenuBar> CurrentMenuBar() const { return menuBar_; }
     void SetMenuBarVisible(bool shown);
+    // The close box of the program's main window quits the application, so
+    // that it ends whatever other windows are open; every window is asked.
+    void SetQuitOnClose(bool quits) { quitOnClose_ = quits; }
 
     String Title() const { return title_; }
     void SetTitle(const String& title);
@@ -154,6 +157,7 @@ private:
     bool minimizeBox_ = true;
     bool maximizeBox_ = true;
     bool menuBarVisible_ = true;
+    bool quitOnClose_ = false;
     bool visibleOnCreation_ = true;
     bool opened_ = false;
     bool closed_ = false;

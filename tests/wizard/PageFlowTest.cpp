@@ -9,6 +9,7 @@
 
 #include "tests/support/FakeMachine.h"
 #include "tests/support/gui/UserActions.h"
+#include "gather/Window2.h"
 #include "tests/wizard/WizardTest.h"
 #include "wizard/Window3.h"
 
@@ -190,6 +191,24 @@ TEST_F(PageFlowTest, ARefusedQuitAfterTheCopyLeavesStep3AsItWas) {
     EXPECT_TRUE(wizard->PushButton2->Enabled());
     EXPECT_EQ(wizard->PushButton2->Caption().ToUTF8(), "終了");
     EXPECT_FALSE(OnScreen(*wizard->PushButton6));
+}
+
+TEST_F(PageFlowTest, TheCloseBoxAfterStep2EndsTheApplicationLoop) {
+    auto application = MakeApplication();
+    auto wizard = Window1::Instance();
+    Click(*wizard->RadioButton1);
+    Click(*wizard->PushButton2);
+    ASSERT_TRUE(Window2::Instance()->Visible());
+    RunLater(10, [&] { PressCloseBox(*wizard); });
+    bool timedOut = false;
+    RunLater(5000, [&] {
+        timedOut = true;
+        EndApplication();
+    });
+
+    EXPECT_EQ(application->Run(), 0);
+    EXPECT_FALSE(timedOut);
+    EXPECT_TRUE(Window::OpenWindows().empty());
 }
 
 class Step4NextTest : public PageFlowTest {

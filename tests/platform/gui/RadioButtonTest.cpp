@@ -4,6 +4,9 @@
 
 #include <gmock/gmock.h>
 
+#include <QAccessible>
+#include <QWidget>
+
 using ::testing::ElementsAre;
 
 class RadioButtonTest : public GuiTest {
@@ -87,4 +90,16 @@ TEST_F(RadioButtonTest, DisabledButtonIgnoresClicks) {
     Click(*window->Device);
     EXPECT_FALSE(window->Device->Value());
     EXPECT_TRUE(window->log.empty());
+}
+
+TEST_F(RadioButtonTest, AccessibilitySeesEachAsARadioButtonWithItsState) {
+    window->Network->SetValue(true);
+    window->PasteKeep->SetValue(true);
+    for (RadioButton* button : {window->Device, window->Network, window->CopyReplace,
+                                window->CopyKeep, window->PasteReplace, window->PasteKeep}) {
+        QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(button->Widget());
+        ASSERT_NE(seen, nullptr) << button->Name();
+        EXPECT_EQ(seen->role(), QAccessible::RadioButton) << button->Name();
+        EXPECT_EQ(seen->state().checked, button->Value()) << button->Name();
+    }
 }
