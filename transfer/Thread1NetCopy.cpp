@@ -1,6 +1,9 @@
 // The copy of STEP 3 in the network method: each ticked item goes from the
 // old machine's disk straight into this machine's folder for its kind.
 
+#include <algorithm>
+#include <vector>
+
 #include "common/Globals.h"
 #include "common/TextEnco.h"
 #include "platform/files/StandardFolders.h"
@@ -32,7 +35,10 @@ FolderItem DestinationFolder(const String& kind) {
 
 bool Thread1::NetCopyPaste() {
     std::int32_t count = 0;
-    return TransferWalk(*pWin1, [this, &count](const WalkRow& row) {
+    // What this run copied: a later item of the same name neither replaces
+    // it nor is kept back by it.
+    std::vector<String> copied;
+    return TransferWalk(*pWin1, [this, &count, &copied](const WalkRow& row) {
         const FolderItem& item = row.record.item;
         const FolderItem destination = DestinationFolder(row.kind);
         // An item gone with the old machine's disk is one that could not be copied.
@@ -48,9 +54,15 @@ bool Thread1::NetCopyPaste() {
         pWin1->StaticText21->SetText(item.AbsolutePath() +
                                      TextEnco::gEncText(" をコピー中...", "UTF-8", "Shift-JIS"));
         Globals::gWait(100);
+        const FolderItem existing = destination.Child(item.Name());
+        const bool existed = existing != Nil && existing.Exists();
         String reason;
-        if (!PlaceItem(item, destination, pExist, reason))
+        if (existed && std::ranges::find(copied, existing.AbsolutePath()) != copied.end())
+            pFailures.Add(row.name, SameRunReason(existing));
+        else if (!PlaceItem(item, destination, pExist, reason))
             pFailures.Add(row.name, reason);
+        else if (pExist || !existed)
+            copied.push_back(destination.Child(item.Name()).AbsolutePath());
         ++count;
         pWin1->ProgressBar1->SetValue(count);
         return pWin1->pStopThread1;

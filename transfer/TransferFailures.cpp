@@ -28,6 +28,11 @@ String MissingReason(const FolderItem& item) {
     return "「" + item.AbsolutePath() + "」が見つかりません。";
 }
 
+String SameRunReason(const FolderItem& entry) {
+    return "「" + entry.AbsolutePath() +
+           "」：同じ名前の別の項目を、この転送ですでにコピーしています。";
+}
+
 String UnknownKindReason(const String& kind) {
     return "種別「" + kind + "」の転送先がありません。";
 }

@@ -22,5 +22,8 @@ private:
 
 // The reason given for an item or folder that is not (or no longer) there.
 String MissingReason(const FolderItem& item);
+// The reason given for an item whose name this run has already copied into
+// the folder: the entry made then.
+String SameRunReason(const FolderItem& entry);
 // The reason given for a row whose kind has no destination.
 String UnknownKindReason(const String& kind);

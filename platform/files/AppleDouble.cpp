@@ -1,6 +1,7 @@
 #include "platform/files/AppleDouble.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 
 namespace files {
@@ -59,6 +60,10 @@ std::optional<EntrySpan> FindFinderInfoEntry(std::string_view blob) {
 
 std::string AppleDoubleCompanionName(std::string_view name) {
     return "._" + std::string(name);
+}
+
+bool IsNoCompanionError(int errorNumber) {
+    return errorNumber == ENOENT || errorNumber == ENAMETOOLONG;
 }
 
 std::optional<FinderInfo> FinderInfoFromAppleDouble(std::string_view blob) {

@@ -13,6 +13,10 @@ namespace files {
 // The companion's name for an entry name.
 std::string AppleDoubleCompanionName(std::string_view name);
 
+// Whether a failure on a companion's name means there is no companion: it is
+// missing, or the entry's name is so long that "._" makes it too long to exist.
+bool IsNoCompanionError(int errorNumber);
+
 // The Finder information held in an AppleDouble blob (first 32 bytes of entry
 // 9), found by walking the entry table; nullopt when the blob holds none.
 std::optional<FinderInfo> FinderInfoFromAppleDouble(std::string_view blob);

@@ -67,8 +67,20 @@ bool EntryCopier::Copy(int sourceFolder, const std::string& name, int destinatio
     case S_IFLNK:
         return CopyLink(entry);
     default:
-        return CopySpecialFile(entry);
+        // A device node, pipe or socket made anew could act on this machine:
+        // it is left out, and the copy goes on without it.
+        if (leftOut_.empty())
+            leftOut_ = LeftOutReason(sourcePath);
+        return true;
     }
+}
+
+bool EntryCopier::Copies(mode_t mode) {
+    return S_ISREG(mode) || S_ISDIR(mode) || S_ISLNK(mode);
+}
+
+std::string EntryCopier::LeftOutReason(const std::string& path) {
+    return PathError(path, "デバイスファイル、パイプ、ソケットはコピーしません。");
 }
 
 bool EntryCopier::CopyFile(const Entry& entry) {
@@ -131,21 +143,6 @@ bool EntryCopier::CopyLink(const Entry& entry) {
     return true;
 }
 
-bool EntryCopier::CopySpecialFile(const Entry& entry) {
-    if (mknodat(entry.destinationFolder, entry.newName.c_str(),
-                (entry.info.st_mode & ~07777) | 0600, entry.info.st_rdev) != 0)
-        return Fail(entry.destinationPath, errno);
-    // Opening a pipe or device could block or act on it: change it by name.
-    const char* name = entry.newName.c_str();
-    if (!KeepOwner(entry, 0))
-        return false;
-    const timespec times[2] = {entry.info.st_atim, entry.info.st_mtim};
-    if (fchmodat(entry.destinationFolder, name, entry.info.st_mode & 07777, 0) != 0 ||
-        utimensat(entry.destinationFolder, name, times, 0) != 0)
-        return Fail(entry.destinationPath, errno);
-    return true;
-}
-
 bool EntryCopier::CopyAttributes(const Entry& entry, int from, int to) {
     for (const auto& name : ListAttributes(from)) {
         const auto value = ReadAttribute(from, name.c_str());
@@ -183,6 +180,8 @@ bool EntryCopier::WriteFinderInfoCompanion(const Entry& entry, const std::string
     const std::string companionPath = JoinPath(ParentPath(entry.destinationPath), sourceCompanion);
     Descriptor out(openat(entry.destinationFolder, entry.companionName.c_str(),
                           O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+    if (out.get() < 0 && errno == ENAMETOOLONG)
+        return true; // a name so long leaves no room for a companion
     if (out.get() < 0)
         return Fail(companionPath, errno);
     if (write(out.get(), blob.data(), blob.size()) != static_cast<ssize_t>(blob.size()))
@@ -196,7 +195,9 @@ bool EntryCopier::CopyOwnerModeAndTimes(const Entry& entry, int to) {
     const struct stat& info = entry.info;
     if (!KeepOwner(entry, 0, to))
         return false;
-    if (fchmod(to, info.st_mode & 07777) != 0 && !IsUnkeepableMetadataError(errno))
+    // Set-user-ID and set-group-ID rights never travel to the new machine.
+    if (fchmod(to, info.st_mode & 07777 & ~(S_ISUID | S_ISGID)) != 0 &&
+        !IsUnkeepableMetadataError(errno))
         return Fail(entry.destinationPath, errno);
     const timespec times[2] = {info.st_atim, info.st_mtim};
     if (futimens(to, times) != 0 && !IsUnkeepableMetadataError(errno))

@@ -1,8 +1,11 @@
 #pragma once
-// Copies one entry (file, folder with its whole tree, symbolic link, special
-// file) between two open folders, keeping permissions, owner where allowed,
-// times to the nanosecond and extended attributes. Works on descriptors, so
-// no path is looked up twice and no link is ever followed.
+// Copies one entry (file, folder with its whole tree, symbolic link) between
+// two open folders, keeping permissions (set-ID bits cleared), owner where
+// allowed, times to the nanosecond and extended attributes. Works on
+// descriptors, so no path is looked up twice and no link is ever followed.
+// Device nodes, pipes and sockets are never made: they are left out.
+
+#include <sys/types.h>
 
 #include <string>
 
@@ -24,6 +27,12 @@ public:
               const std::string& sourcePath, const std::string& destinationPath);
 
     const std::string& Error() const { return error_; }
+    // The reason naming the first entry left out of the copies; empty when none.
+    const std::string& LeftOut() const { return leftOut_; }
+
+    // Whether an entry of that mode is copied at all.
+    static bool Copies(mode_t mode);
+    static std::string LeftOutReason(const std::string& path);
 
 private:
     struct Entry;
@@ -31,7 +40,6 @@ private:
     bool CopyFile(const Entry& entry);
     bool CopyFolder(const Entry& entry);
     bool CopyLink(const Entry& entry);
-    bool CopySpecialFile(const Entry& entry);
     bool CopyAttributes(const Entry& entry, int from, int to);
     bool CopyOwnerModeAndTimes(const Entry& entry, int to);
     bool KeepOwner(const Entry& entry, int flags, int fd = -1);
@@ -42,6 +50,7 @@ private:
     unsigned ownUser_;
     unsigned ownGroup_;
     std::string error_;
+    std::string leftOut_;
 };
 
 } // namespace files

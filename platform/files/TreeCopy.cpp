@@ -7,6 +7,7 @@
 #include "platform/files/FileError.h"
 #include "platform/files/FolderListing.h"
 #include "platform/files/PosixPath.h"
+#include "platform/files/Scratch.h"
 #include "platform/files/TreeRemoval.h"
 
 #include <fcntl.h>
@@ -16,6 +17,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 
 namespace files {
 
@@ -25,7 +27,7 @@ constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 
 std::string TemporaryName() {
     static std::atomic<unsigned> counter{0};
-    return ".dravo-copy-" + std::to_string(getpid()) + "-" + std::to_string(++counter);
+    return CopyScratchName(getpid(), ++counter);
 }
 
 bool SameEntry(const struct stat& a, const struct stat& b) {
@@ -63,11 +65,48 @@ bool IsSameOrInside(int folderFd, const struct stat& entry) {
     }
 }
 
+bool ResolveItem(const std::string& path, std::string& resolved, std::string& error) {
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0) {
+        error = SystemError(path, errno);
+        return false;
+    }
+    if (!S_ISLNK(info.st_mode)) {
+        resolved = path;
+        return true;
+    }
+    char* target = realpath(path.c_str(), nullptr);
+    if (target == nullptr) {
+        error = errno == ENOENT ? PathError(path, "リンク先が見つかりません。")
+                                : SystemError(path, errno);
+        return false;
+    }
+    resolved = target;
+    free(target);
+    return true;
+}
+
 bool CopyIntoFolder(const std::string& sourcePath, const std::string& destinationFolder,
                     std::string& error) {
+    std::string leftOut;
+    if (!CopyIntoFolder(sourcePath, destinationFolder, SourceLink::Kept, error, leftOut))
+        return false;
+    error = leftOut;
+    return leftOut.empty();
+}
+
+bool CopyIntoFolder(const std::string& itemPath, const std::string& destinationFolder,
+                    SourceLink sourceLink, std::string& error, std::string& leftOut) {
+    std::string sourcePath = itemPath;
+    if (sourceLink == SourceLink::Followed && !ResolveItem(itemPath, sourcePath, error))
+        return false;
     struct stat source {};
     if (lstat(sourcePath.c_str(), &source) != 0) {
         error = SystemError(sourcePath, errno);
+        return false;
+    }
+    if (!EntryCopier::Copies(source.st_mode)) {
+        error = EntryCopier::LeftOutReason(sourcePath);
         return false;
     }
     Descriptor destination(open(destinationFolder.c_str(), kFolderFlags));
@@ -79,7 +118,9 @@ bool CopyIntoFolder(const std::string& sourcePath, const std::string& destinatio
         error = PathError(destinationFolder, "フォルダをそれ自身の中にはコピーできません。");
         return false;
     }
-    const std::string name(BaseName(sourcePath));
+    // The copy bears the item's own name, also where the item is a link.
+    const std::string name(BaseName(itemPath));
+    const std::string sourceName(BaseName(sourcePath));
     const std::string finalPath = JoinPath(destinationFolder, name);
     struct stat existing {};
     if (fstatat(destination.get(), name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
@@ -95,38 +136,42 @@ bool CopyIntoFolder(const std::string& sourcePath, const std::string& destinatio
 
     const std::string temporary = TemporaryName();
     const std::string companion = AppleDoubleCompanionName(name);
+    const std::string sourceCompanion = AppleDoubleCompanionName(sourceName);
     const std::string temporaryCompanion = temporary + ".companion";
     const std::string finalCompanionPath = JoinPath(destinationFolder, companion);
     const auto undo = [&](std::string reason) {
-        RemoveTree(destination.get(), temporary);
+        std::string leftBehind; // the failure itself is what the user reads
+        RemoveTree(destination.get(), destinationFolder, temporary, leftBehind);
         unlinkat(destination.get(), temporaryCompanion.c_str(), 0);
         error = std::move(reason);
         return false;
     };
 
     EntryCopier copier(FinderInfoAttributeFor(destinationFolder));
-    if (!copier.Copy(sourceParent.get(), name, destination.get(), temporary, temporaryCompanion,
-                     sourcePath, finalPath))
+    if (!copier.Copy(sourceParent.get(), sourceName, destination.get(), temporary,
+                     temporaryCompanion, sourcePath, finalPath))
         return undo(copier.Error());
-    struct stat sourceCompanion {};
-    if (fstatat(sourceParent.get(), companion.c_str(), &sourceCompanion, AT_SYMLINK_NOFOLLOW) ==
+    struct stat companionInfo {};
+    if (fstatat(sourceParent.get(), sourceCompanion.c_str(), &companionInfo, AT_SYMLINK_NOFOLLOW) ==
             0 &&
-        !copier.Copy(sourceParent.get(), companion, destination.get(), temporaryCompanion, "",
-                     JoinPath(sourceParentPath, companion), finalCompanionPath))
+        !copier.Copy(sourceParent.get(), sourceCompanion, destination.get(), temporaryCompanion, "",
+                     JoinPath(sourceParentPath, sourceCompanion), finalCompanionPath))
         return undo(copier.Error());
 
     if (const int failure = RenameWithoutReplacing(destination.get(), temporary, name))
         return undo(SystemError(finalPath, failure));
     FolderListing::Forget(destinationFolder);
+    leftOut = copier.LeftOut();
     // A companion left there without its file describes what is copied now.
     if (renameat(destination.get(), temporaryCompanion.c_str(), destination.get(),
-                 companion.c_str()) != 0 &&
-        errno != ENOENT) {
-        error = SystemError(finalCompanionPath, errno);
-        unlinkat(destination.get(), temporaryCompanion.c_str(), 0);
-        return false;
-    }
-    return true;
+                 companion.c_str()) == 0)
+        return true;
+    const int failure = errno;
+    unlinkat(destination.get(), temporaryCompanion.c_str(), 0);
+    if (IsNoCompanionError(failure))
+        return true;
+    error = SystemError(finalCompanionPath, failure);
+    return false;
 }
 
 } // namespace files

@@ -10,11 +10,29 @@
 
 namespace files {
 
+// How a source that is itself a symbolic link is copied; links inside a
+// copied tree always stay links.
+enum class SourceLink {
+    Kept,     // as a link
+    Followed, // as what it points to, as cp -H takes its operands
+};
+
 // Copies the entry at sourcePath, with its AppleDouble companion, into the
-// folder. Fails with a reason when the folder is the entry itself or lies
-// inside it, or already holds an entry of that name.
+// folder under the source's own name. Fails with a reason when the folder is
+// the entry itself or lies inside it, or already holds an entry of that name.
+// Entries left out of the tree (device nodes, pipes, sockets) are named in
+// leftOut; the copy is still made.
+bool CopyIntoFolder(const std::string& sourcePath, const std::string& destinationFolder,
+                    SourceLink sourceLink, std::string& error, std::string& leftOut);
+
+// As above, the link kept, and failing with leftOut's reason when something was left out.
 bool CopyIntoFolder(const std::string& sourcePath, const std::string& destinationFolder,
                     std::string& error);
+
+// The entry that the item at path stands for: itself, or the end of its
+// links when it is a symbolic link. False, with the reason, when it or the
+// end of its links is missing.
+bool ResolveItem(const std::string& path, std::string& resolved, std::string& error);
 
 // Walks up from the open folder through ".." to the root; true when the entry
 // is met on the way. Works on the entries themselves, so links and different

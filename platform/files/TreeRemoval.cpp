@@ -1,6 +1,7 @@
 #include "platform/files/TreeRemoval.h"
 
 #include "platform/files/AppleDouble.h"
+#include "platform/files/Descriptor.h"
 #include "platform/files/FileError.h"
 #include "platform/files/FolderEntries.h"
 #include "platform/files/FolderListing.h"
@@ -16,10 +17,12 @@ namespace files {
 
 namespace {
 
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+
 // A folder whose only entries are companions left behind by their files is
 // empty to a Mac user; those companions go so that the folder can.
 bool RemoveLeftoverCompanions(const std::string& path) {
-    const int folderFd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    const int folderFd = open(path.c_str(), kFolderFlags);
     if (folderFd < 0)
         return false;
     int listError = 0;
@@ -60,18 +63,40 @@ bool RemoveEntry(const std::string& path, std::string& error) {
     return true;
 }
 
-void RemoveTree(int folderFd, const std::string& name) {
-    if (unlinkat(folderFd, name.c_str(), 0) == 0 || (errno != EISDIR && errno != EPERM))
-        return;
-    const int childFd =
-        openat(folderFd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (childFd < 0)
-        return;
+bool RemoveTree(int folderFd, const std::string& folderPath, const std::string& name,
+                std::string& error) {
+    const std::string path = JoinPath(folderPath, name);
+    if (unlinkat(folderFd, name.c_str(), 0) == 0 || errno == ENOENT)
+        return true;
+    if (errno != EISDIR && errno != EPERM) {
+        error = SystemError(path, errno);
+        return false;
+    }
+    // A read-only folder that a copy brought along is still ours to empty.
+    Descriptor child(openat(folderFd, name.c_str(), kFolderFlags));
+    if (!child.IsOpen() && errno == EACCES && fchmodat(folderFd, name.c_str(), S_IRWXU, 0) == 0)
+        child.Reset(openat(folderFd, name.c_str(), kFolderFlags));
+    if (!child.IsOpen()) {
+        error = SystemError(path, errno);
+        return false;
+    }
+    fchmod(child.get(), S_IRWXU);
+    bool removed = true;
     int listError = 0;
-    for (const auto& entry : ReadEntryNames(childFd, listError))
-        RemoveTree(childFd, entry);
-    close(childFd);
-    unlinkat(folderFd, name.c_str(), AT_REMOVEDIR);
+    for (const auto& entry : ReadEntryNames(child.get(), listError)) {
+        std::string entryError;
+        if (!RemoveTree(child.get(), path, entry, entryError) && removed) {
+            removed = false;
+            error = std::move(entryError);
+        }
+    }
+    if (!removed)
+        return false;
+    if (unlinkat(folderFd, name.c_str(), AT_REMOVEDIR) != 0) {
+        error = SystemError(path, listError != 0 ? listError : errno);
+        return false;
+    }
+    return true;
 }
 
 } // namespace files

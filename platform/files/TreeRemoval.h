@@ -9,8 +9,12 @@ namespace files {
 // companions, and the entry's own companion beside it.
 bool RemoveEntry(const std::string& path, std::string& error);
 
-// Removes the entry of that name in the open folder with everything inside
-// it; for undoing a copy that failed half-way.
-void RemoveTree(int folderFd, const std::string& name);
+// Removes the entry of that name in the open folder (at folderPath) with
+// everything inside it: a half-made copy or a scratch folder, all of it the
+// assistant's own, so a folder inside that forbids changes is made writable
+// first. False, with the reason naming an entry that stayed, when something
+// could not be removed.
+bool RemoveTree(int folderFd, const std::string& folderPath, const std::string& name,
+                std::string& error);
 
 } // namespace files

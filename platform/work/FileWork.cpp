@@ -1,5 +1,6 @@
 #include "platform/work/FileWork.h"
 
+#include "platform/files/Scratch.h"
 #include "platform/files/TreeCopy.h"
 #include "platform/work/BackgroundWork.h"
 #include "platform/work/SafeReplace.h"
@@ -30,7 +31,13 @@ bool CopyFileTo(const FolderItem& item, const FolderItem& folder, String& reason
     const std::string destination = folder.PosixPath();
     const auto outcome = std::make_shared<Outcome>();
     RunInBackground([outcome, source, destination] {
-        outcome->succeeded = files::CopyIntoFolder(source, destination, outcome->error);
+        std::string leftOut;
+        if (files::CopyIntoFolder(source, destination, files::SourceLink::Followed, outcome->error,
+                                  leftOut)) {
+            // Something left out makes the copy incomplete.
+            outcome->succeeded = leftOut.empty();
+            outcome->error = leftOut;
+        }
     });
     return Finish(*outcome, reason);
 }
@@ -43,6 +50,11 @@ bool ReplaceWithCopy(const FolderItem& existing, const FolderItem& item, String&
         outcome->succeeded = ReplaceWithCopyOf(target, source, outcome->error);
     });
     return Finish(*outcome, reason);
+}
+
+void ClearStaleScratch(const FolderItem& folder) {
+    const std::string path = folder.PosixPath();
+    RunInBackground([path] { files::ClearStaleScratch(path); });
 }
 
 } // namespace work

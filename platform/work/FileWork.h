@@ -8,10 +8,11 @@
 
 namespace work {
 
-// Copies item into folder as FolderItem::CopyFileTo does: its whole tree,
+// Copies item into folder as FolderItem::CopyFileTo does, except that an item
+// that is a symbolic link is copied as what it points to: its whole tree,
 // with its metadata, under its own name; an entry of that name there is left
-// untouched and the copy refused. False, with the reason ("<path>: <why>"),
-// when nothing was copied.
+// untouched and the copy refused. False, with the reason ("「<path>」：<why>"),
+// when nothing was copied or something was left out (see TreeCopy.h).
 bool CopyFileTo(const FolderItem& item, const FolderItem& folder, String& reason);
 
 // Puts a copy of item in the place of the existing entry (see SafeReplace.h):
@@ -19,5 +20,9 @@ bool CopyFileTo(const FolderItem& item, const FolderItem& folder, String& reason
 // whole and no temporary entry is left. Refused when the existing entry is
 // the item itself or holds it.
 bool ReplaceWithCopy(const FolderItem& existing, const FolderItem& item, String& reason);
+
+// Clears the scratch that an interrupted run left in the folder, putting back
+// an entry that it had set aside (see Scratch.h).
+void ClearStaleScratch(const FolderItem& folder);
 
 } // namespace work

@@ -5,6 +5,7 @@
 #include "platform/files/FileError.h"
 #include "platform/files/FolderListing.h"
 #include "platform/files/PosixPath.h"
+#include "platform/files/Scratch.h"
 #include "platform/files/TreeCopy.h"
 #include "platform/files/TreeRemoval.h"
 #include "platform/work/EntrySwap.h"
@@ -47,20 +48,25 @@ std::string WithoutScratch(std::string reason, const std::string& scratchPath,
     return reason;
 }
 
-// Puts scratch/copyName in the place of folder/targetName; the old entry ends
+// Puts copies/copyName in the place of folder/targetName; the old entry ends
 // up in the scratch folder. Where the file system can't swap, the old entry
-// steps aside first and comes back when the copy can't take its place.
-int PutInPlace(int scratch, const std::string& copyName, int folder,
+// steps aside first (where a run killed meanwhile leaves it to be put back,
+// see Scratch.h) and comes back when the copy can't take its place.
+int PutInPlace(int copies, const std::string& copyName, int scratch, int folder,
                const std::string& targetName) {
-    const int swapped = SwapEntries(scratch, copyName, folder, targetName);
+    const int swapped = SwapEntries(copies, copyName, folder, targetName);
     if (swapped != EINVAL && swapped != ENOTSUP && swapped != ENOSYS)
         return swapped;
-    const std::string aside = copyName + ".old";
-    if (renameat(folder, targetName.c_str(), scratch, aside.c_str()) != 0)
+    if (mkdirat(scratch, files::kScratchAsideFolder, 0700) != 0)
         return errno;
-    if (renameat(scratch, copyName.c_str(), folder, targetName.c_str()) != 0) {
+    const Descriptor aside(openat(scratch, files::kScratchAsideFolder, kFolderFlags));
+    if (!aside.IsOpen())
+        return errno;
+    if (renameat(folder, targetName.c_str(), aside.get(), targetName.c_str()) != 0)
+        return errno;
+    if (renameat(copies, copyName.c_str(), folder, targetName.c_str()) != 0) {
         const int failure = errno;
-        renameat(scratch, aside.c_str(), folder, targetName.c_str());
+        renameat(aside.get(), targetName.c_str(), folder, targetName.c_str());
         return failure;
     }
     return 0;
@@ -68,23 +74,26 @@ int PutInPlace(int scratch, const std::string& copyName, int folder,
 
 // The copy's AppleDouble companion goes where the old entry's was; an old
 // companion without a successor goes with its entry.
-int PutCompanionInPlace(int scratch, const std::string& copyName, int folder,
+int PutCompanionInPlace(int copies, const std::string& copyName, int folder,
                         const std::string& targetName) {
     const std::string copyCompanion = files::AppleDoubleCompanionName(copyName);
     const std::string targetCompanion = files::AppleDoubleCompanionName(targetName);
-    if (renameat(scratch, copyCompanion.c_str(), folder, targetCompanion.c_str()) == 0)
+    if (renameat(copies, copyCompanion.c_str(), folder, targetCompanion.c_str()) == 0)
         return 0;
-    if (errno != ENOENT)
+    if (!files::IsNoCompanionError(errno))
         return errno;
-    if (unlinkat(folder, targetCompanion.c_str(), 0) == 0 || errno == ENOENT)
+    if (unlinkat(folder, targetCompanion.c_str(), 0) == 0 || files::IsNoCompanionError(errno))
         return 0;
     return errno;
 }
 
 } // namespace
 
-bool ReplaceWithCopyOf(const std::string& targetPath, const std::string& sourcePath,
+bool ReplaceWithCopyOf(const std::string& targetPath, const std::string& itemPath,
                        std::string& error) {
+    std::string sourcePath;
+    if (!files::ResolveItem(itemPath, sourcePath, error))
+        return false;
     struct stat source {};
     struct stat target {};
     if (lstat(sourcePath.c_str(), &source) != 0) {
@@ -108,7 +117,8 @@ bool ReplaceWithCopyOf(const std::string& targetPath, const std::string& sourceP
     }
 
     // The hidden scratch folder lies beside the target, on its file system.
-    std::string scratchTemplate = files::JoinPath(folderPath, ".dravo-replace-XXXXXX");
+    const std::string scratchTemplate =
+        files::JoinPath(folderPath, files::ReplaceScratchName(getpid(), "XXXXXX"));
     std::vector<char> scratchPath(scratchTemplate.begin(), scratchTemplate.end());
     scratchPath.push_back('\0');
     if (mkdtemp(scratchPath.data()) == nullptr) {
@@ -116,34 +126,46 @@ bool ReplaceWithCopyOf(const std::string& targetPath, const std::string& sourceP
         return false;
     }
     const std::string scratchName(files::BaseName(scratchPath.data()));
-    const auto fail = [&](std::string reason) {
-        files::RemoveTree(folder.get(), scratchName);
+    const std::string copiesPath = files::JoinPath(scratchPath.data(), files::kScratchCopyFolder);
+    const auto removeScratch = [&](std::string& reason) {
+        const bool removed = files::RemoveTree(folder.get(), folderPath, scratchName, reason);
         files::FolderListing::Forget(folderPath);
+        return removed;
+    };
+    const auto fail = [&](std::string reason) {
+        std::string leftBehind; // the failure itself is what the user reads
+        removeScratch(leftBehind);
         error = std::move(reason);
         return false;
     };
 
-    if (!files::CopyIntoFolder(sourcePath, scratchPath.data(), error))
-        return fail(WithoutScratch(error, scratchPath.data(), folderPath));
     const Descriptor scratch(openat(folder.get(), scratchName.c_str(), kFolderFlags));
-    if (!scratch.IsOpen())
+    if (!scratch.IsOpen() || mkdirat(scratch.get(), files::kScratchCopyFolder, 0700) != 0)
         return fail(files::SystemError(scratchPath.data(), errno));
-    const std::string copyName(files::BaseName(sourcePath));
+    std::string leftOut;
+    if (!files::CopyIntoFolder(itemPath, copiesPath, files::SourceLink::Followed, error, leftOut))
+        return fail(WithoutScratch(error, copiesPath, folderPath));
+    const Descriptor copies(openat(scratch.get(), files::kScratchCopyFolder, kFolderFlags));
+    if (!copies.IsOpen())
+        return fail(files::SystemError(copiesPath, errno));
+    const std::string copyName(files::BaseName(itemPath));
     const std::string targetName(files::BaseName(targetPath));
-    if (const int failure = PutInPlace(scratch.get(), copyName, folder.get(), targetName))
+    if (const int failure =
+            PutInPlace(copies.get(), copyName, scratch.get(), folder.get(), targetName))
         return fail(files::SystemError(targetPath, failure));
     // From here the old entry lies in the scratch folder and goes with it.
     const int companionFailure =
-        PutCompanionInPlace(scratch.get(), copyName, folder.get(), targetName);
-    files::RemoveTree(folder.get(), scratchName);
-    files::FolderListing::Forget(folderPath);
+        PutCompanionInPlace(copies.get(), copyName, folder.get(), targetName);
+    if (!removeScratch(error))
+        return false;
     if (companionFailure != 0) {
         error = files::SystemError(
             files::JoinPath(folderPath, files::AppleDoubleCompanionName(targetName)),
             companionFailure);
         return false;
     }
-    return true;
+    error = WithoutScratch(leftOut, copiesPath, folderPath);
+    return leftOut.empty();
 }
 
 } // namespace work

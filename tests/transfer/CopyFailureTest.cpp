@@ -9,9 +9,9 @@
 #include "platform/gui/Application.h"
 #include "tests/support/FileFacts.h"
 #include "tests/support/ScopedFileSizeLimit.h"
+#include "tests/support/TreeSnapshot.h"
 #include "tests/transfer/ScopedUnreadableFile.h"
 #include "tests/transfer/TransferTest.h"
-#include "tests/support/TreeSnapshot.h"
 
 namespace {
 
@@ -105,10 +105,12 @@ TEST_P(CopyFailure, IsReportedWithItsCauseAndTheCopyCanBeMadeAgain) {
 
 INSTANTIATE_TEST_SUITE_P(
     Causes, CopyFailure,
-    testing::Values(
-        FailureCase{"UnreadableFile", Injection::UnreadableFile, "Movie」：アクセスの権限がありません。"},
-        FailureCase{"WriteLimit", Injection::WriteLimit, "Movie」：ファイルが大きすぎて書き込めません。"},
-        FailureCase{"ItemGone", Injection::ItemGone, "/Applications/Kelmo」が見つかりません。"}),
+    testing::Values(FailureCase{"UnreadableFile", Injection::UnreadableFile,
+                                "Movie」：アクセスの権限がありません。"},
+                    FailureCase{"WriteLimit", Injection::WriteLimit,
+                                "Movie」：ファイルが大きすぎて書き込めません。"},
+                    FailureCase{"ItemGone", Injection::ItemGone,
+                                "/Applications/Kelmo」が見つかりません。"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
 TEST_F(CopyFailures, SecondItemOfTheSameNameIsReportedAndTheFirstKept) {
@@ -121,7 +123,8 @@ TEST_F(CopyFailures, SecondItemOfTheSameNameIsReportedAndTheFirstKept) {
     ExpectCaution();
     PressCopy();
 
-    EXPECT_EQ(caution.explanation, "Plan\n\n原因：「" + TransferPath("Doc/Plan") + "」：同じ名前の項目がすでにあります。");
+    EXPECT_EQ(caution.explanation, "Plan\n\n原因：「" + TransferPath("Doc/Plan") +
+                                       "」：同じ名前の項目がすでにあります。");
     EXPECT_EQ(ContentsOf(TransferPath("Doc/Plan")), "first");
     EXPECT_EQ(InstructionText(), texts::kCopyIncomplete);
 }

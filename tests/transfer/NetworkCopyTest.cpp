@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "platform/gui/Listbox.h"
-#include "tests/transfer/TransferTest.h"
+#include "tests/support/FileFacts.h"
 #include "tests/support/TreeSnapshot.h"
+#include "tests/transfer/TransferTest.h"
 
 namespace {
 
@@ -156,6 +157,52 @@ TEST_F(NetworkCopy, WithoutAnOverwriteChoiceNothingStarts) {
     EXPECT_FALSE(wizard->pRunningCP);
     EXPECT_EQ(wizard->PushButton5->Caption(), String("コピー"));
     EXPECT_EQ(EntryNamesIn(DiskPath("Applications")), Names{});
+}
+
+} // namespace
+
+namespace {
+
+class NetSameName : public NetworkCopy, public testing::WithParamInterface<bool> {};
+
+TEST_P(NetSameName, ASecondItemOfANameCopiedInTheSameRunIsAFailureAndTheFirstStays) {
+    old->TypedFile("Elsewhere/A/Plan", "Tbx3", "qWt1", Storage::ExtendedAttribute, "first");
+    old->TypedFile("Elsewhere/B/Plan", "Tbx3", "qWt1", Storage::ExtendedAttribute, "second");
+    ChooseNetwork("hanako");
+    PressNextAndWaitForScan();
+    AddByHand(old->Item("Elsewhere/A/Plan"), false);
+    AddByHand(old->Item("Elsewhere/B/Plan"), false);
+    GoToCopyStep();
+    ChooseReplace(GetParam());
+    ExpectCaution();
+    PressCopy();
+
+    EXPECT_EQ(caution.explanation,
+              "Plan\n\n原因：「" + DiskPath(Home("Documents/Plan")) +
+                  "」：同じ名前の別の項目を、この転送ですでにコピーしています。");
+    EXPECT_EQ(ContentsOf(DiskPath(Home("Documents/Plan"))), "first");
+    EXPECT_EQ(InstructionText(), texts::kNetIncomplete);
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices, NetSameName, testing::Values(true, false),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return info.param ? "Replace" : "Keep";
+                         });
+
+TEST_F(NetworkCopy, ALinkedPreferenceFolderArrivesAsWhatItPointsTo) {
+    const std::string preferences = "Users/hanako/Library/Preferences/Kelmo初期設定";
+    old->Folder("Sync");
+    std::filesystem::rename(old->Path(preferences), old->Path("Sync/Kelmo初期設定"));
+    old->SymbolicLink(preferences, old->Path("Sync/Kelmo初期設定"));
+    Disk().File(Home("Library/Preferences/Kelmo初期設定/mine"), "the new Mac's");
+    GatherFromOldDisk();
+    ChooseReplace(true);
+    PressCopy();
+
+    EXPECT_EQ(InstructionText(), texts::kNetDone);
+    const std::string copy = DiskPath(Home("Library/Preferences/Kelmo初期設定"));
+    EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::symlink_status(copy)));
+    ExpectCopied("Sync/Kelmo初期設定", Home("Library/Preferences/Kelmo初期設定"));
 }
 
 } // namespace

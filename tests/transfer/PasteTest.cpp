@@ -8,9 +8,9 @@
 
 #include "platform/gui/Application.h"
 #include "tests/support/ScopedFileSizeLimit.h"
+#include "tests/support/TreeSnapshot.h"
 #include "tests/transfer/ScopedUnreadableFile.h"
 #include "tests/transfer/TransferTest.h"
-#include "tests/support/TreeSnapshot.h"
 
 namespace {
 
@@ -199,9 +199,8 @@ TEST_F(Paste, FailedReplaceKeepsTheOldEntryWholeAndLeavesNoTemporary) {
     }
 
     EXPECT_EQ(caution.message, "ペーストできなかったアイテムがあります。");
-    EXPECT_EQ(caution.explanation,
-              "Kelmo\n\n原因：「" + DiskPath("Applications/Kelmo/Movie") +
-                  "」：ファイルが大きすぎて書き込めません。");
+    EXPECT_EQ(caution.explanation, "Kelmo\n\n原因：「" + DiskPath("Applications/Kelmo/Movie") +
+                                       "」：ファイルが大きすぎて書き込めません。");
     EXPECT_EQ(SnapshotOf(DiskPath("Applications/Kelmo")), kelmoBefore);
     EXPECT_EQ(NamesIn(Applications()), (Names{"Kelmo", "Tessaro.app"}));
     EXPECT_EQ(InstructionText(), texts::kPasteIncomplete);

@@ -1,10 +1,12 @@
 #pragma once
 // Makes a file unreadable to this process for one test, also when the test
 // runs as root: the file loses its permissions, and the calling thread the
-// capabilities that let root read it anyway. Threads started meanwhile (the
-// background copies) inherit that; both come back when the object goes.
+// rights that let root read it anyway (see ScopedOrdinaryFileRights.h).
 
+#include <optional>
 #include <string>
+
+#include "tests/support/ScopedOrdinaryFileRights.h"
 
 class ScopedUnreadableFile {
 public:
@@ -16,6 +18,5 @@ public:
 private:
     std::string path_;
     unsigned oldPermissions_ = 0;
-    unsigned oldEffective_ = 0;
-    bool capabilitiesDropped_ = false;
+    std::optional<ScopedOrdinaryFileRights> rights_;
 };

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include <filesystem>
 #include <set>
 
@@ -221,11 +224,30 @@ TEST_F(CopyFileTo, FailsWithAReasonWhenSourceOrDestinationIsMissing) {
     const FolderItem here = disk.Item("From/here");
 
     EXPECT_FALSE(missing.CopyFileTo(disk.Item("To")));
-    EXPECT_TRUE(Contains(missing.LastError(), "「" + disk.Path("From/gone") + "」：見つかりません。"));
+    EXPECT_TRUE(
+        Contains(missing.LastError(), "「" + disk.Path("From/gone") + "」：見つかりません。"));
     EXPECT_FALSE(here.CopyFileTo(disk.Item("Nowhere")));
     EXPECT_TRUE(Contains(here.LastError(), "「" + disk.Path("Nowhere") + "」：見つかりません。"));
     EXPECT_FALSE(here.CopyFileTo(here));
     EXPECT_TRUE(Contains(here.LastError(), "フォルダではありません。"));
+}
+
+TEST_F(CopyFileTo, LeavesOutDevicesAndPipesAndClearsSetIdRights) {
+    disk.File("From/Old/tool", "#!/bin/sh\n");
+    fs::permissions(disk.Path("From/Old/tool"), fs::perms(06755));
+    if (mknod(disk.Path("From/Old/disk").c_str(), S_IFCHR | 0600, makedev(1, 3)) != 0)
+        GTEST_SKIP() << "no rights to make a device node";
+    ASSERT_EQ(mkfifo(disk.Path("From/Old/pipe").c_str(), 0600), 0);
+    const FolderItem source = disk.Item("From/Old");
+
+    EXPECT_FALSE(source.CopyFileTo(disk.Item("To")));
+
+    // The first of them met is named.
+    EXPECT_TRUE(Contains(source.LastError(), "「" + disk.Path("From/Old/")));
+    EXPECT_TRUE(
+        Contains(source.LastError(), "」：デバイスファイル、パイプ、ソケットはコピーしません。"));
+    EXPECT_EQ(RawEntries(disk.Path("To/Old")), (std::set<std::string>{"tool"}));
+    EXPECT_EQ(PermissionsOf(disk.Path("To/Old/tool")), 0755u);
 }
 
 TEST_F(CopyFileTo, ClearsTheLastErrorOnSuccess) {

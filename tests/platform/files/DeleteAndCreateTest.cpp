@@ -91,7 +91,8 @@ TEST(Delete, RefusesAFolderWithContentsAndSaysWhy) {
 
     EXPECT_FALSE(box.Delete());
 
-    EXPECT_EQ(box.LastError().ToUTF8(), "「" + disk.Path("Box") + "」：フォルダが空ではありません。");
+    EXPECT_EQ(box.LastError().ToUTF8(),
+              "「" + disk.Path("Box") + "」：フォルダが空ではありません。");
     EXPECT_EQ(RawEntries(disk.Path("Box")), (std::set<std::string>{"._companion", "item"}));
 }
 
@@ -120,7 +121,8 @@ TEST(CreateAsFolder, FailsWithAReasonWhereItCantBeMade) {
     const FolderItem underMissing = FolderItem::AtPosixPath(disk.Path("missing/folder"));
 
     EXPECT_FALSE(overFile.CreateAsFolder());
-    EXPECT_EQ(overFile.LastError().ToUTF8(), "「" + disk.Path("file") + "」：同じ名前の項目がすでにあります。");
+    EXPECT_EQ(overFile.LastError().ToUTF8(),
+              "「" + disk.Path("file") + "」：同じ名前の項目がすでにあります。");
     EXPECT_FALSE(underMissing.CreateAsFolder());
     EXPECT_EQ(underMissing.LastError().ToUTF8(),
               "「" + disk.Path("missing/folder") + "」：見つかりません。");

@@ -99,7 +99,8 @@ TEST_F(Streams, AreNilWithAReasonWhenTheFileCantBeOpened) {
     EXPECT_EQ(missing.LastError().ToUTF8(), "「" + disk.Path("missing") + "」：見つかりません。");
     EXPECT_EQ(missing.OpenAsTextFile(), Nil);
     EXPECT_EQ(folder.OpenAsBinaryFile(false), Nil);
-    EXPECT_EQ(folder.LastError().ToUTF8(), "「" + disk.Path("folder") + "」：フォルダなので処理できません。");
+    EXPECT_EQ(folder.LastError().ToUTF8(),
+              "「" + disk.Path("folder") + "」：フォルダなので処理できません。");
     EXPECT_EQ(folder.OpenAsTextFile(), Nil);
     EXPECT_EQ(folder.CreateTextFile(), Nil);
 }

@@ -3,15 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "platform/work/SafeReplace.h"
 #include "tests/support/FakeMacDisk.h"
 #include "tests/support/FileFacts.h"
 #include "tests/support/ScopedFileSizeLimit.h"
+#include "tests/support/ScopedOrdinaryFileRights.h"
 #include "tests/support/TreeSnapshot.h"
 
 namespace {
+
+namespace fs = std::filesystem;
 
 class SafeReplace : public testing::Test {
 protected:
@@ -83,7 +87,9 @@ TEST_F(SafeReplace, FailedCopyLeavesTheOldEntryWholeAndNoTemporary) {
         EXPECT_FALSE(Replace("old/Kelmo", "new/Kelmo"));
     }
     // The reason names the entry where the user will look for it.
-    EXPECT_NE(error.find("「" + disk.Path("old/Kelmo/Big") + "」：ファイルが大きすぎて書き込めません。"), std::string::npos)
+    EXPECT_NE(
+        error.find("「" + disk.Path("old/Kelmo/Big") + "」：ファイルが大きすぎて書き込めません。"),
+        std::string::npos)
         << error;
     EXPECT_EQ(Below(SnapshotOf(disk.Path("old"))), before);
 }
@@ -124,6 +130,41 @@ TEST_F(SafeReplace, MissingTargetOrSourceIsReportedWithItsPath) {
     EXPECT_FALSE(Replace("old/Tessaro", "new/Tessaro"));
     EXPECT_NE(error.find("new/Tessaro"), std::string::npos) << error;
     EXPECT_EQ(ContentsOf(disk.Path("old/Tessaro")), "v1");
+}
+
+TEST_F(SafeReplace, ALinkedItemIsReplacedByWhatItPointsToAndALinkToNothingFails) {
+    disk.File("Sync/Kelmo/Plan", "v2");
+    disk.SymbolicLink("new/Kelmo", disk.Path("Sync/Kelmo"));
+    disk.SymbolicLink("new/Tessaro", disk.Path("Sync/Gone"));
+    OldFolder(disk);
+    disk.File("old/Tessaro", "v1");
+
+    ASSERT_TRUE(Replace("old/Kelmo", "new/Kelmo")) << error;
+    EXPECT_TRUE(fs::is_directory(fs::symlink_status(disk.Path("old/Kelmo"))));
+    EXPECT_EQ(ContentsOf(disk.Path("old/Kelmo/Plan")), "v2");
+    EXPECT_FALSE(Replace("old/Tessaro", "new/Tessaro"));
+    EXPECT_EQ(error, "「" + disk.Path("new/Tessaro") + "」：リンク先が見つかりません。");
+    EXPECT_EQ(ContentsOf(disk.Path("old/Tessaro")), "v1");
+}
+
+TEST_F(SafeReplace, ReadOnlyFoldersOfTheOldTreeGoWithTheScratch) {
+    disk.File("new/Kelmo/Plan", "v2");
+    disk.File("old/Kelmo/Locked/Plan", "v1");
+    fs::permissions(disk.Path("old/Kelmo/Locked"), fs::perms(0555));
+    {
+        const ScopedOrdinaryFileRights ordinary;
+        ASSERT_TRUE(Replace("old/Kelmo", "new/Kelmo")) << error;
+    }
+    EXPECT_EQ(NamesIn(disk.Path("old")), std::vector<std::string>{"Kelmo"});
+    EXPECT_EQ(NamesIn(disk.Path("old/Kelmo")), std::vector<std::string>{"Plan"});
+}
+
+TEST_F(SafeReplace, NamesTooLongForACompanionHaveNone) {
+    const std::string name(255, 'k');
+    disk.File("new/" + name, "v2");
+    disk.File("old/" + name, "v1");
+    ASSERT_TRUE(Replace("old/" + name, "new/" + name)) << error;
+    EXPECT_EQ(ContentsOf(disk.Path("old/" + name)), "v2");
 }
 
 } // namespace
