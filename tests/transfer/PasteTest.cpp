@@ -243,7 +243,7 @@ TEST_P(UnlistableFolder, IsAFailureNamingItsPathNeverAnEmptyFolder) {
     }
 
     EXPECT_EQ(caution.message, "ペーストできなかったアイテムがあります。");
-    EXPECT_NE(caution.explanation.find("原因：" + folder), std::string::npos)
+    EXPECT_NE(caution.explanation.find("原因：「" + folder + "」："), std::string::npos)
         << caution.explanation;
     EXPECT_EQ(InstructionText(), texts::kPasteIncomplete);
     EXPECT_EQ(wizard->pPastePhase, 1);

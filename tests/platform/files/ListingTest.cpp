@@ -61,7 +61,8 @@ TEST(Listing, TellsAnEmptyFolderFromOneThatCannotBeListed) {
     for (const char* name : {"file", "missing"}) {
         const FolderItem item = disk.Item(name);
         EXPECT_EQ(item.Count(), 0);
-        EXPECT_TRUE(item.ListingError().ToUTF8().starts_with(item.AbsolutePath().ToUTF8() + ": "))
+        EXPECT_TRUE(
+            item.ListingError().ToUTF8().starts_with("「" + item.AbsolutePath().ToUTF8() + "」："))
             << name;
     }
 }
