@@ -46,7 +46,7 @@ public:
     FolderItem Item(int index) const;
     // Entries of this folder; 0 for anything that is no readable folder.
     int Count() const;
-    // Why this folder's entries cannot be listed ("<path>: <reason>"), so
+    // Why this folder's entries cannot be listed, naming its path, so
     // that an unreadable folder is never taken for an empty one; empty when
     // they can, also when there are none.
     String ListingError() const;
