@@ -8,22 +8,35 @@
 // time of each counts. The design waits 100 ms before each item; those waits
 // are printed and taken off the assistant's time for the ratio.
 //
+// First, a device copy of items holding a few small files each, where the run
+// spends nearly all its time in those waits, shows what waiting costs: the
+// processor time used over the wall time, and the longest time an event
+// posted from another thread waited for the event loop.
+//
 //   transfer_bench [small-file-count] [large-file-megabytes]
 
+#include <QCoreApplication>
+
+#include <sys/resource.h>
+
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/App.h"
 #include "common/Globals.h"
 #include "platform/gui/ModalScript.h"
+#include "platform/threads/Cooperative.h"
 #include "platform/threads/EventLoop.h"
 #include "tests/support/FakeMachine.h"
 #include "tests/support/ScopedProgramFolder.h"
@@ -38,6 +51,8 @@ constexpr int kRounds = 5;
 constexpr int kTimeLimitMs = 600000;
 constexpr double kWaitPerItem = 0.1;
 constexpr int kFilesPerFolder = 100;
+constexpr int kWaitingCopyFiles = 40;
+constexpr auto kPostEvery = std::chrono::milliseconds(2);
 
 // The gathered products: application folder, preference folder, and
 // Application Support folder ("" for none), on the old machine.
@@ -180,6 +195,85 @@ double TimePaste(int& items) {
     return seconds;
 }
 
+double ProcessorSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Posts an event to the event loop every few milliseconds from another
+// thread, as a screen reader's request arrives, and keeps the longest time
+// one waited before the loop ran it.
+class EventPoster {
+public:
+    EventPoster()
+        : thread_([this] {
+              while (!stop_) {
+                  const double posted = coop::Microseconds();
+                  QMetaObject::invokeMethod(
+                      QCoreApplication::instance(),
+                      [this, posted] {
+                          longestUs_ = std::max(longestUs_, coop::Microseconds() - posted);
+                      },
+                      Qt::QueuedConnection);
+                  std::this_thread::sleep_for(kPostEvery);
+              }
+          }) {}
+    ~EventPoster() { Stop(); }
+    // Stops posting and lets the events still queued run.
+    void Stop() {
+        stop_ = true;
+        if (thread_.joinable())
+            thread_.join();
+        QCoreApplication::sendPostedEvents();
+    }
+    double LongestMs() const { return longestUs_ / 1000; }
+
+private:
+    std::atomic<bool> stop_{false};
+    double longestUs_ = 0;
+    std::thread thread_;
+};
+
+// A device copy that mostly waits: the four products with a few small files.
+// One round measures the processor time; another, with events posted meanwhile,
+// how long they waited.
+void MeasureWaitingCopy(const fs::path& root) {
+    FakeMachine machine;
+    BuildOldMachine(machine, kWaitingCopyFiles, 0);
+    for (const bool posting : {false, true}) {
+        FakeMacDisk device(root.string(), posting ? "Posting device" : "Waiting device");
+        device.AppBundle("DRAVO Migration Assistant.app", "APPLqWts", "contents");
+        const ScopedProgramFolder program(device.Path());
+        const auto wizard = OpenWizard();
+        wizard->RadioButton1->SetValue(true);
+        wizard->PushButton2->Push();
+        coop::RunEventLoopUntil([&] { return wizard->PushButton8->Caption() == "再取得"; },
+                                kTimeLimitMs);
+        wizard->PushButton2->Push();
+        std::optional<EventPoster> poster;
+        double processor = 0;
+        const double seconds = SecondsFor([&] {
+            if (posting)
+                poster.emplace();
+            processor = ProcessorSeconds();
+            wizard->PushButton5->Push();
+            RunUntilEnded(wizard);
+            processor = ProcessorSeconds() - processor;
+        });
+        if (posting) {
+            poster->Stop();
+            std::printf("waiting copy: longest wait of a posted event %.2f ms\n",
+                        poster->LongestMs());
+        } else {
+            std::printf("waiting copy %7.3f s (%d items of a few small files): processor %.1f%% "
+                        "of a core\n",
+                        seconds, wizard->ProgressBar1->Maximum(), 100 * processor / seconds);
+        }
+    }
+}
+
 void Report(const char* what, const Timing& timing) {
     const double waits = timing.items * kWaitPerItem;
     std::printf("%-12s assistant %7.3f s (%d items, waits %.3f s, without them %7.3f s)   "
@@ -197,11 +291,6 @@ int main(int argc, char** argv) {
     TemporaryFolder folder;
     const fs::path root = folder.Path();
 
-    FakeMachine oldMachine;
-    std::printf("Making %d small files and 2 files of %zu MB in %s ...\n", smallFiles,
-                largeMegabytes, oldMachine.StartupDisk().Path().c_str());
-    const Items items = BuildOldMachine(oldMachine, smallFiles, largeMegabytes);
-
     App app;
     app.InitApp();
     Globals::gBeep = false;
@@ -209,6 +298,12 @@ int main(int argc, char** argv) {
     ModalScript::SetScripting(true);
     ModalScript::SetFailureHook(
         [](const std::string& what) { std::fprintf(stderr, "unexpected: %s\n", what.c_str()); });
+    MeasureWaitingCopy(root);
+
+    FakeMachine oldMachine;
+    std::printf("Making %d small files and 2 files of %zu MB in %s ...\n", smallFiles,
+                largeMegabytes, oldMachine.StartupDisk().Path().c_str());
+    const Items items = BuildOldMachine(oldMachine, smallFiles, largeMegabytes);
 
     // Each round copies onto a device of its own, so no round pays for emptying another's.
     std::vector<std::unique_ptr<FakeMacDisk>> devices;

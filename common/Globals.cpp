@@ -66,7 +66,8 @@ void gWait(double ms) {
     while (true) {
         const double now = coop::Microseconds();
         if (start + ms * 1000 < now) return;
-        coop::YieldToNextThread();
+        // Sleeps meanwhile: the other threads and the windows go on.
+        coop::SleepUntil(start + ms * 1000);
     }
 }
 

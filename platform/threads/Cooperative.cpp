@@ -7,6 +7,7 @@
 #include <QThread>
 
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -43,13 +44,28 @@ const void* CurrentThreadKey() {
 void YieldToNextThread() {
     Scheduler& scheduler = Scheduler::Instance();
     if (detail::Fiber* fiber = scheduler.Current())
-        fiber->Suspend(false);
+        fiber->Suspend();
     else
         scheduler.RunPass();
 }
 
 void WaitUntil(const std::function<bool()>& done) {
     RunEventLoopUntil(done, -1);
+}
+
+void SleepUntil(double deadlineUs) {
+    if (detail::Fiber* fiber = Scheduler::Instance().Current()) {
+        while (Microseconds() < deadlineUs)
+            fiber->Suspend({.atUs = deadlineUs});
+        return;
+    }
+    const auto reached = [deadlineUs] { return Microseconds() >= deadlineUs; };
+    while (!reached())
+        RunEventLoopUntil(reached, static_cast<int>(std::ceil((deadlineUs - Microseconds()) / 1000)));
+}
+
+void WakeWaitingThreads() {
+    Scheduler::Instance().WakeFromAnyThread();
 }
 
 double Microseconds() {

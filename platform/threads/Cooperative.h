@@ -1,8 +1,8 @@
 #pragma once
 // Cooperative threads share the GUI thread: each is a fiber with its own
 // stack, resumed in turn by a scheduler that the Qt event loop drives.
-// Control passes only where code yields (YieldToNextThread, WaitUntil, a
-// modal dialog), so the system's code never takes a lock.
+// Control passes only where code yields (YieldToNextThread, WaitUntil,
+// SleepUntil, a modal dialog), so the system's code never takes a lock.
 
 #include <exception>
 #include <functional>
@@ -27,6 +27,16 @@ void YieldToNextThread();
 // with done() still false, when the application quits: a modal dialog then
 // ends as cancelled, as Qt's own do.
 void WaitUntil(const std::function<bool()>& done);
+
+// Returns once the clock (Microseconds) has reached deadlineUs. A cooperative
+// thread sleeps meanwhile: it is resumed at its first turn after that time,
+// and while every thread waits the event loop blocks. On the event loop's
+// stack a nested event loop runs until then.
+void SleepUntil(double deadlineUs);
+
+// From any OS thread: something that a waiting thread's condition reads has
+// changed; the event loop wakes up to look at it.
+void WakeWaitingThreads();
 
 // The framework's microsecond clock: monotonic, never set back.
 double Microseconds();

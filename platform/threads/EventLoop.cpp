@@ -1,10 +1,10 @@
 #include "platform/threads/EventLoop.h"
 
+#include "platform/threads/Cooperative.h"
 #include "platform/threads/Scheduler.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -13,17 +13,14 @@
 namespace coop {
 namespace {
 
-// For event dispatchers that announce only real waits, or that posted
-// events keep busy, done() is also checked this often.
-constexpr int kCheckIntervalMs = 10;
-
+// The fiber is resumed only once done() holds or the time is up.
 bool YieldUntil(detail::Fiber& fiber, const std::function<bool()>& done, int timeoutMs) {
-    const QDeadlineTimer deadline =
-        timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(timeoutMs);
+    const double deadlineUs =
+        timeoutMs < 0 ? detail::WakeUp::kNever : Microseconds() + timeoutMs * 1000.0;
     while (!done()) {
-        if (deadline.hasExpired())
+        if (Microseconds() >= deadlineUs)
             return false;
-        fiber.Suspend(true);
+        fiber.Suspend({.condition = &done, .atUs = deadlineUs});
     }
     return true;
 }
@@ -37,19 +34,19 @@ bool RunEventLoopUntil(const std::function<bool()>& done, int timeoutMs) {
         throw std::logic_error("running the event loop needs the application object");
     if (done())
         return true;
+    // Work on other OS threads wakes this loop through the scheduler.
+    detail::Scheduler::Instance().Attach();
 
     // A real nested loop, as Qt's own modal dialogs run, so that objects
     // deleted later from its handlers are deleted as Qt promises.
+    // done() is looked at whenever the loop is about to block, after the
+    // events and the threads' turns that may have changed it.
     QEventLoop loop;
-    const auto check = [&] {
-        if (done())
-            loop.quit();
-    };
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-                     &loop, check);
-    QTimer checkAgain;
-    QObject::connect(&checkAgain, &QTimer::timeout, &loop, check);
-    checkAgain.start(kCheckIntervalMs);
+                     &loop, [&] {
+                         if (done())
+                             loop.quit();
+                     });
     QTimer deadline;
     deadline.setSingleShot(true);
     deadline.setTimerType(Qt::PreciseTimer);

@@ -1,5 +1,7 @@
 #include "platform/threads/Fiber.h"
 
+#include "platform/threads/Cooperative.h"
+
 #include <boost/context/protected_fixedsize_stack.hpp>
 
 #include <memory>
@@ -32,15 +34,29 @@ boost::context::fiber Fiber::Start(boost::context::fiber&& resumer) {
 void Fiber::Resume() {
     const ExceptionState resumerState = ExceptionState::Current();
     exceptionState_.Install();
-    waiting_ = false;
     suspended_ = std::move(suspended_).resume();
     exceptionState_ = ExceptionState::Current();
     resumerState.Install();
 }
 
-void Fiber::Suspend(bool waiting) {
-    waiting_ = waiting;
+void Fiber::Suspend(WakeUp wake) {
+    wake_ = wake;
     resumer_ = std::move(resumer_).resume();
+    wake_ = {};
+}
+
+bool Fiber::Due() const {
+    if (wake_.atUs <= 0)
+        return true;
+    if (wake_.condition) {
+        try {
+            if ((*wake_.condition)())
+                return true;
+        } catch (...) {
+            return true;
+        }
+    }
+    return wake_.atUs != WakeUp::kNever && Microseconds() >= wake_.atUs;
 }
 
 } // namespace coop::detail

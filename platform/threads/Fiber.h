@@ -11,9 +11,18 @@
 
 #include <exception>
 #include <functional>
+#include <limits>
 #include <utility>
 
 namespace coop::detail {
+
+// When a suspended fiber is worth resuming: once its condition holds, or
+// once the clock (coop::Microseconds) reaches atUs. The default is at once.
+struct WakeUp {
+    static constexpr double kNever = std::numeric_limits<double>::infinity();
+    const std::function<bool()>* condition = nullptr;
+    double atUs = 0;
+};
 
 class Fiber {
 public:
@@ -23,12 +32,16 @@ public:
 
     // Runs the fiber until it suspends or its body ends.
     void Resume();
-    // From inside the fiber: back to the code that resumed it. `waiting` says
-    // the fiber only checked a condition that is still false.
-    void Suspend(bool waiting);
+    // From inside the fiber: back to the code that resumed it, to be resumed
+    // again as `wake` says. The condition must live until then.
+    void Suspend(WakeUp wake = {});
 
     bool Finished() const { return finished_; }
-    bool Waiting() const { return waiting_; }
+    // Whether the fiber's wake-up has come. A condition that throws counts as
+    // holding: the fiber then meets the exception itself.
+    bool Due() const;
+    // When the fiber wakes by the clock alone; WakeUp::kNever when it does not.
+    double WakeAtUs() const { return wake_.atUs; }
     // What escaped the body, once; null when it ended normally.
     std::exception_ptr TakeError() { return std::exchange(error_, nullptr); }
 
@@ -41,7 +54,7 @@ private:
     ExceptionState exceptionState_;   // the fiber's own while it is not running
     std::exception_ptr error_;
     bool finished_ = false;
-    bool waiting_ = false;
+    WakeUp wake_;
 };
 
 } // namespace coop::detail

@@ -2,20 +2,20 @@
 
 #include "platform/threads/Cooperative.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <iterator>
 #include <stdexcept>
 
 namespace coop::detail {
 namespace {
 
-// How long one tick may resume threads before the event loop gets its turn.
-constexpr std::chrono::microseconds kSlice{5000};
-// How often conditions are checked again when every thread is only waiting.
-constexpr int kIdlePollMs = 5;
+// How long one firing may resume threads before the event loop gets its turn.
+constexpr std::chrono::microseconds kSlice{2000};
 
 } // namespace
 
@@ -29,16 +29,20 @@ void Scheduler::Start(std::function<void()> body) {
     if (!QCoreApplication::instance())
         throw std::logic_error("a cooperative thread needs the application object");
     fibers_.push_back(std::make_unique<Fiber>(std::move(body)));
-    EnsureTimer();
-    timer_->setInterval(0);
-    if (!timer_->isActive())
-        timer_->start();
+    Attach();
+    timer_->start(0);
 }
 
 void Scheduler::RunPass() {
     if (passRunning_)
         return;
     Pass();
+}
+
+void Scheduler::WakeFromAnyThread() {
+    std::lock_guard lock(wakeMutex_);
+    if (wakeTarget_)
+        QMetaObject::invokeMethod(wakeTarget_, [] {}, Qt::QueuedConnection);
 }
 
 bool Scheduler::Pass() {
@@ -49,11 +53,13 @@ bool Scheduler::Pass() {
     const std::size_t count = fibers_.size();
     for (std::size_t i = 0; i < count; ++i) {
         Fiber& fiber = *fibers_[i];
+        if (!fiber.Due())
+            continue;
         current_ = &fiber;
         fiber.Resume();
         current_ = nullptr;
         someEnded = someEnded || fiber.Finished();
-        progressed = progressed || fiber.Finished() || !fiber.Waiting();
+        progressed = true;
     }
     // A thread started meanwhile is ready to run at once.
     progressed = progressed || fibers_.size() > count;
@@ -65,11 +71,9 @@ bool Scheduler::Pass() {
 
 void Scheduler::Tick() {
     const auto sliceEnd = std::chrono::steady_clock::now() + kSlice;
-    bool progressed = false;
-    do {
-        progressed = Pass();
-    } while (progressed && std::chrono::steady_clock::now() < sliceEnd);
-    AdjustTimer(progressed);
+    while (Pass() && std::chrono::steady_clock::now() < sliceEnd) {
+    }
+    ArmTimer();
 }
 
 void Scheduler::RemoveFinished() {
@@ -88,27 +92,45 @@ void Scheduler::RemoveFinished() {
     }
 }
 
-void Scheduler::AdjustTimer(bool progressed) {
-    if (!timer_)
+void Scheduler::ArmTimer() {
+    if (!timer_ || passRunning_)
         return;
-    if (fibers_.empty()) {
+    double earliestUs = WakeUp::kNever;
+    for (const auto& fiber : fibers_) {
+        if (fiber->Due()) {
+            timer_->start(0);
+            return;
+        }
+        earliestUs = std::min(earliestUs, fiber->WakeAtUs());
+    }
+    if (earliestUs == WakeUp::kNever) {
         timer_->stop();
         return;
     }
-    const int interval = progressed ? 0 : kIdlePollMs;
-    if (timer_->interval() != interval)
-        timer_->setInterval(interval);
+    const double waitMs = std::ceil((earliestUs - Microseconds()) / 1000);
+    timer_->start(static_cast<int>(std::clamp(waitMs, 0.0, 1e9)));
 }
 
-void Scheduler::EnsureTimer() {
+void Scheduler::Attach() {
     if (timer_)
         return;
     timer_ = new QTimer(QCoreApplication::instance());
+    timer_->setSingleShot(true);
+    timer_->setTimerType(Qt::PreciseTimer);
     QObject::connect(timer_, &QTimer::timeout, [this] { Tick(); });
-    QObject::connect(timer_, &QObject::destroyed, [this] { AbandonAll(); });
+    // Events handled since the last look may have met a thread's condition.
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                     timer_, [this] { ArmTimer(); });
+    QObject::connect(timer_, &QObject::destroyed, [this] { ForgetTimer(); });
+    std::lock_guard lock(wakeMutex_);
+    wakeTarget_ = timer_;
 }
 
-void Scheduler::AbandonAll() {
+void Scheduler::ForgetTimer() {
+    {
+        std::lock_guard lock(wakeMutex_);
+        wakeTarget_ = nullptr;
+    }
     std::move(fibers_.begin(), fibers_.end(), std::back_inserter(abandoned_));
     fibers_.clear();
 }

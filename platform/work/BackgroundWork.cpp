@@ -67,6 +67,7 @@ void RunInBackground(std::function<void()> job) {
             state->done.store(true, std::memory_order_release);
             state->finished.notify_all();
         }
+        coop::WakeWaitingThreads();
         jobs.Ended();
     }).detach();
 
