@@ -66,6 +66,15 @@ bool PasteFilter(const FolderItem& child, const std::set<std::string>& recorded)
     return child.Visible() && LeftB(child.Name(), 1) != ".";
 }
 
+// A folder that can't be read is a failure that names it, never an empty folder.
+bool ReportedUnreadable(const FolderItem& folder, TransferFailures& failures) {
+    const String error = folder.ListingError();
+    if (error == "")
+        return false;
+    failures.Add(folder.Name(), error);
+    return true;
+}
+
 } // namespace
 
 std::int32_t Thread1::PasteCount() {
@@ -92,12 +101,8 @@ bool Thread1::PasteFolderItem() {
     const FolderItem transferFolder = GetFolderItem("temp");
     if (transferFolder == Nil)
         return false;
-    // A folder that can't be read is never taken for an empty one.
-    const String error = transferFolder.ListingError();
-    if (error != "") {
-        pFailures.Add(transferFolder.Name(), error);
+    if (ReportedUnreadable(transferFolder, pFailures))
         return false;
-    }
     std::int32_t count = 0;
     for (int step = 0; step <= kLastStep; ++step) {
         const String name = StepSubFolderName(step);
@@ -117,11 +122,8 @@ bool Thread1::PasteSubFolder(const FolderItem& subFolder, const String& name,
             pFailures.Add(recorded, MissingReason(subFolder));
         return false;
     }
-    const String error = subFolder.ListingError();
-    if (error != "") {
-        pFailures.Add(subFolder.Name(), error);
+    if (ReportedUnreadable(subFolder, pFailures))
         return false;
-    }
     const auto recorded = RecordedPaths(subFolder, names);
     for (int i = 1; i <= subFolder.Count(); ++i) {
         const FolderItem child = subFolder.Item(i);
@@ -144,6 +146,9 @@ bool Thread1::PasteSubFolder(const FolderItem& subFolder, const String& name,
         }
         coop::YieldToNextThread();
     }
+    // A device that fails in the middle ends the listing early.
+    if (ReportedUnreadable(subFolder, pFailures))
+        return false;
     // What the copy put there and is gone now never arrives.
     for (const String& recordedName : names) {
         const FolderItem entry = subFolder.Child(recordedName);
