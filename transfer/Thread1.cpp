@@ -50,7 +50,8 @@ void Thread1::CopyToDevice() {
         Globals::gCautionDlg1(
             pWin1.get(), Globals::gBeep,
             "外部デバイスに、本ソフトウェアが作成したものではない「temp」フォルダがあります。",
-            "「temp」フォルダの名前を変えるか別の場所へ移してから、再度コピーボタンを押してください。");
+            "「temp」フォルダの名前を変えるか別の場所へ移してから、"
+            "再度コピーボタンを押してください。");
         // Nothing was copied: quitting must not mark the device as ready to paste.
         pWin1->pIncompleteCP = true;
         return;
