@@ -1,5 +1,6 @@
 #include "common/Globals.h"
 
+#include "platform/alias/AliasRecord.h"
 #include "platform/gui/Application.h"
 #include "platform/gui/MessageDialog.h"
 #include "platform/threads/Cooperative.h"
@@ -49,6 +50,11 @@ String gGetTypeCre(const FolderItem& f) {
 
 String gAbsPath_ex(const String& s) {
     const std::string& bytes = s.Bytes();
+    // A whole record is read by its layout: its fixed part may hold the bytes
+    // 00 02 00 too (a folder record's version and kind).
+    if (const auto record = ParseAliasRecord(
+            std::span(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size())))
+        return record->absolutePath ? String::FromBytes(*record->absolutePath, s.Encoding()) : s;
     // Byte positions from 1, as the record's fields are counted.
     for (std::size_t i = 1; i + 2 <= bytes.size(); ++i) {
         const auto at = [&bytes](std::size_t pos) { return static_cast<unsigned char>(bytes[pos - 1]); };

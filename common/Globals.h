@@ -29,6 +29,8 @@ void gExtractBodyAndExtn(const String& name, String& body, String& extn);
 String gExtractExtn(const String& name);
 bool gAppPackage(const FolderItem& f);
 String gGetTypeCre(const FolderItem& f);
+// The full path that an alias record keeps, its bytes as they are; s itself
+// when it keeps none.
 String gAbsPath_ex(const String& s);
 
 void gWait(double ms);

@@ -6,6 +6,7 @@
 #include "common/Globals.h"
 #include "gather/Window2.h"
 #include "platform/Nil.h"
+#include "platform/files/Volumes.h"
 #include "platform/threads/Cooperative.h"
 #include "wizard/Window1.h"
 
@@ -13,6 +14,9 @@ void Thread2::Event_Run() {
     // Every step reports to the wizard that started the run.
     if (pWin1 == nullptr)
         throw NilObjectException();
+    // Alias records name disks by name only; the old machine's disk often
+    // shares its name with this machine's.
+    SetPreferredVolume(pExdrive ? FolderItem() : Volume(pVolNo));
     if (pSelect) {
         GetItem2Select(pFI);
         return;

@@ -118,6 +118,7 @@ bool ReadVersion2(AliasRecord& record, std::span<const unsigned char> b) {
         return false;
     record.volumeName = std::move(*volumeName);
     record.targetName = std::move(*targetName);
+    record.volumeCreated = U32(b, 38);
     record.parentID = U32(b, 46);
     return true;
 }
@@ -148,8 +149,11 @@ std::optional<AliasRecord> ParseAliasRecord(std::span<const unsigned char> bytes
 
     if (record.version == 2 && !ReadVersion2(record, b))
         return std::nullopt;
-    if (record.version == 3)
+    if (record.version == 3) {
+        // The volume's date: 48 bits of seconds, then a 16-bit fraction.
+        record.volumeCreated = std::uint64_t{U16(b, 10)} << 32 | U32(b, 12);
         record.parentID = U32(b, 24);
+    }
     if (!ReadTags(record, b.subspan(fixedSize)))
         return std::nullopt;
     return record;

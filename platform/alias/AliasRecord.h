@@ -15,6 +15,7 @@ struct AliasRecord {
     int version = 0;
     AliasKind kind = AliasKind::File;
     std::string volumeName;                  // fixed field (version 2), Mac encoding
+    std::uint64_t volumeCreated = 0;         // Mac seconds since 1904; 0 when not kept
     std::string targetName;                  // fixed field (version 2), Mac encoding
     std::uint32_t parentID = 0;              // catalogue ID of the folder holding the target
     std::optional<std::string> parentName;   // tag 0, Mac encoding

@@ -1,13 +1,14 @@
 #include "platform/alias/AliasTarget.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "platform/alias/Catalogue.h"
 #include "platform/alias/MacNames.h"
-#include "platform/files/MacName.h"
 #include "platform/files/PosixPath.h"
-#include "platform/files/Volumes.h"
+#include "platform/files/SameNamedVolumes.h"
+#include "platform/files/VolumeCreationDate.h"
 
 namespace alias {
 
@@ -23,13 +24,32 @@ std::string TargetName(const AliasRecord& record) {
                                     : DiskName(record.targetName);
 }
 
-FolderItem VolumeNamed(const std::string& name) {
-    for (int i = 0, count = VolumeCount(); i < count; ++i) {
-        FolderItem volume = Volume(i);
-        if (!volume.IsNil() && files::SameMacName(volume.Name().ToUTF8(), name))
-            return volume;
-    }
-    return Nil;
+// Among disks of the record's name, those created when the record says;
+// all of them when none is, or the record keeps no date.
+std::vector<std::string> DatedAlike(const AliasRecord& record,
+                                    const std::vector<std::string>& roots) {
+    std::vector<std::string> dated;
+    for (const auto& root : roots)
+        if (record.volumeCreated != 0 && files::VolumeCreationDate(root) == record.volumeCreated)
+            dated.push_back(root);
+    return dated.empty() ? roots : dated;
+}
+
+// The record's volume: the one disk of its name, else the one of that name
+// created when the record says, else the user's chosen disk among those
+// alike; "" when no disk has the name or nothing tells them apart.
+std::string RecordVolumeRoot(const AliasRecord& record, bool& nameShared) {
+    const auto roots = files::VolumeRootsNamed(VolumeName(record));
+    nameShared = roots.size() > 1;
+    if (roots.size() <= 1)
+        return roots.empty() ? std::string() : roots.front();
+    const auto alike = DatedAlike(record, roots);
+    if (alike.size() == 1)
+        return alike.front();
+    const std::string& preferred = files::PreferredVolumeRoot();
+    if (std::find(alike.begin(), alike.end(), preferred) != alike.end())
+        return preferred;
+    return {};
 }
 
 // Walks down from folder by disk names; Nil as soon as one is missing.
@@ -73,9 +93,11 @@ std::vector<std::string> ByParentAndName(const AliasRecord& record) {
 } // namespace
 
 OSErr FindAliasTarget(const AliasRecord& record, AliasTarget& target) {
-    const FolderItem volume = VolumeNamed(VolumeName(record));
-    if (volume.IsNil())
+    bool nameShared = false;
+    const std::string root = RecordVolumeRoot(record, nameShared);
+    if (root.empty())
         return nsvErr;
+    const FolderItem volume = FolderItem::AtPosixPath(root);
 
     std::vector<std::vector<std::string>> routes;
     if (record.posixPath)
@@ -90,6 +112,9 @@ OSErr FindAliasTarget(const AliasRecord& record, AliasTarget& target) {
             continue;
         const FolderItem item = Descend(volume, names);
         if (!item.IsNil() && item.Exists() && item.Directory() == wantFolder) {
+            // Its Mac path, which names only the volume, must lead back here.
+            if (nameShared)
+                files::KeepPlaceOnVolume(item.PosixPath());
             target = {volume, item};
             return noErr;
         }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <fstream>
 
 namespace files {
 
@@ -14,6 +15,11 @@ constexpr std::size_t kHeaderSize = 26; // magic, version, 16 filler bytes, entr
 constexpr std::size_t kEntrySize = 12;
 constexpr std::uint32_t kFinderInfoEntry = 9;
 constexpr std::uint32_t kResourceForkEntry = 2;
+constexpr std::uint32_t kDatesEntry = 8; // created, modified, backed up, accessed
+constexpr std::uint32_t kUnknownDate = 0x80000000;
+// The entries lie near the start of a companion; a longer one is read whole
+// only when it is rewritten.
+constexpr std::size_t kCompanionHead = 64 * 1024;
 
 std::uint32_t ReadU32(std::string_view bytes, std::size_t at) {
     std::uint32_t value = 0;
@@ -37,8 +43,8 @@ struct EntrySpan {
     std::size_t length = 0;
 };
 
-// Where entry 9 lies, when the header is sound and the entry lies inside the blob.
-std::optional<EntrySpan> FindFinderInfoEntry(std::string_view blob) {
+// Where the entry lies, when the header is sound and the entry lies inside the blob.
+std::optional<EntrySpan> FindEntry(std::string_view blob, std::uint32_t id) {
     if (blob.size() < kHeaderSize || ReadU32(blob, 0) != kMagic)
         return std::nullopt;
     const std::size_t count = ReadU16(blob, 24);
@@ -46,7 +52,7 @@ std::optional<EntrySpan> FindFinderInfoEntry(std::string_view blob) {
         const std::size_t at = kHeaderSize + i * kEntrySize;
         if (at + kEntrySize > blob.size())
             return std::nullopt;
-        if (ReadU32(blob, at) != kFinderInfoEntry)
+        if (ReadU32(blob, at) != id)
             continue;
         const EntrySpan span{ReadU32(blob, at + 4), ReadU32(blob, at + 8)};
         if (span.offset > blob.size() || span.length > blob.size() - span.offset)
@@ -67,7 +73,7 @@ bool IsNoCompanionError(int errorNumber) {
 }
 
 std::optional<FinderInfo> FinderInfoFromAppleDouble(std::string_view blob) {
-    const auto span = FindFinderInfoEntry(blob);
+    const auto span = FindEntry(blob, kFinderInfoEntry);
     if (!span || span->length < FinderInfo::kSize)
         return std::nullopt;
     FinderInfo info;
@@ -76,6 +82,23 @@ std::optional<FinderInfo> FinderInfoFromAppleDouble(std::string_view blob) {
     if (info.IsEmpty())
         return std::nullopt;
     return info;
+}
+
+std::optional<std::string> ReadAppleDoubleHead(const std::string& companionPath) {
+    std::ifstream in(companionPath, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string bytes(kCompanionHead, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+std::optional<std::int32_t> CreationDateFromAppleDouble(std::string_view blob) {
+    const auto span = FindEntry(blob, kDatesEntry);
+    if (!span || span->length < 4 || ReadU32(blob, span->offset) == kUnknownDate)
+        return std::nullopt;
+    return static_cast<std::int32_t>(ReadU32(blob, span->offset));
 }
 
 std::string MinimalAppleDouble(const FinderInfo& info) {
@@ -95,7 +118,7 @@ std::string MinimalAppleDouble(const FinderInfo& info) {
 }
 
 std::optional<std::string> WithFinderInfo(std::string blob, const FinderInfo& info) {
-    const auto span = FindFinderInfoEntry(blob);
+    const auto span = FindEntry(blob, kFinderInfoEntry);
     if (!span || span->length < FinderInfo::kSize)
         return std::nullopt;
     std::copy(info.bytes.begin(), info.bytes.end(),

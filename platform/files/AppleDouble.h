@@ -4,6 +4,7 @@
 
 #include "platform/files/FinderInfo.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,14 @@ bool IsNoCompanionError(int errorNumber);
 // The Finder information held in an AppleDouble blob (first 32 bytes of entry
 // 9), found by walking the entry table; nullopt when the blob holds none.
 std::optional<FinderInfo> FinderInfoFromAppleDouble(std::string_view blob);
+
+// The first bytes of a companion file, which hold its entries; nullopt when
+// it cannot be opened.
+std::optional<std::string> ReadAppleDoubleHead(const std::string& companionPath);
+
+// The creation date in an AppleDouble blob's dates entry (8), in seconds
+// since 2000-01-01 GMT; nullopt when the blob holds none.
+std::optional<std::int32_t> CreationDateFromAppleDouble(std::string_view blob);
 
 // The smallest companion every reader accepts: entries {9, 50, 32} and
 // {2, 82, 0}, the Finder information at 50..81.

@@ -15,22 +15,9 @@ namespace files {
 namespace {
 
 constexpr std::size_t kFlagsOffset = 8;
-// Finder information lies near the start of a companion; a longer one is read
-// whole only when it is rewritten.
-constexpr std::size_t kCompanionHead = 64 * 1024;
 
 std::string CompanionPath(const std::string& path) {
     return JoinPath(ParentPath(path), AppleDoubleCompanionName(BaseName(path)));
-}
-
-std::optional<std::string> ReadCompanionHead(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes(kCompanionHead, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
@@ -139,7 +126,7 @@ std::optional<FinderInfo> ReadFinderInfo(const std::string& path, bool companion
                 return info;
     if (!companionMayExist || BaseName(path) == "/")
         return std::nullopt;
-    if (const auto companion = ReadCompanionHead(CompanionPath(path)))
+    if (const auto companion = ReadAppleDoubleHead(CompanionPath(path)))
         return FinderInfoFromAppleDouble(*companion);
     return std::nullopt;
 }

@@ -1,10 +1,9 @@
 #include "platform/files/GetFolderItem.h"
 
 #include "platform/files/FolderListing.h"
-#include "platform/files/MacName.h"
 #include "platform/files/PosixPath.h"
 #include "platform/files/ProgramFolder.h"
-#include "platform/files/VolumeRoots.h"
+#include "platform/files/SameNamedVolumes.h"
 
 #include <sys/stat.h>
 
@@ -27,13 +26,6 @@ std::optional<std::string> FromPosixPath(const std::string& text) {
     return files::ResolvePathBelow("/", names);
 }
 
-std::optional<std::string> VolumeRootNamed(std::string_view name) {
-    for (const auto& root : files::VolumeRootPaths())
-        if (files::SameMacName(FolderItem::AtPosixPath(root).Name().ToUTF8(), name))
-            return root;
-    return std::nullopt;
-}
-
 std::optional<std::string> FromMacPath(const std::string& text) {
     std::vector<std::string> names;
     for (std::size_t start = 0; start <= text.size();) {
@@ -48,12 +40,10 @@ std::optional<std::string> FromMacPath(const std::string& text) {
         if (!files::IsValidEntryName(name))
             return std::nullopt;
     }
-    const auto root = VolumeRootNamed(names.front());
-    if (!root)
-        return std::nullopt;
+    const std::string volumeName = names.front();
     names.erase(names.begin());
-    const std::string path = files::ResolvePathBelow(*root, names);
-    return path.size() < PATH_MAX ? std::optional(path) : std::nullopt;
+    const auto path = files::PathOnVolumeNamed(volumeName, names);
+    return path && path->size() < PATH_MAX ? path : std::nullopt;
 }
 
 } // namespace

@@ -5,7 +5,8 @@
 //   "temp", "a/b"           an entry below the program folder
 //   "/Users/x/Documents"    a POSIX absolute path
 //   "Macintosh HD:Users:x:" a Mac path on the mounted volume of that name;
-//                           a "/" inside a Mac name is ":" on disk
+//                           a "/" inside a Mac name is ":" on disk; of
+//                           several of that name, as SameNamedVolumes.h says
 //
 // Names match as a Mac disk matches them (see FolderItem.h). Nil for text
 // that can't be a path: a NUL byte, a Mac or relative path that is not

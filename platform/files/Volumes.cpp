@@ -2,6 +2,7 @@
 
 #include "platform/files/FolderListing.h"
 #include "platform/files/PosixPath.h"
+#include "platform/files/SameNamedVolumes.h"
 #include "platform/files/VolumeRoots.h"
 
 #include <sys/stat.h>
@@ -54,4 +55,8 @@ FolderItem Volume(int index) {
 
 int VolumeCount() {
     return static_cast<int>(files::VolumeRootPaths().size());
+}
+
+void SetPreferredVolume(const FolderItem& volume) {
+    files::SetPreferredVolumeRoot(volume.IsNil() ? std::string() : volume.PosixPath());
 }

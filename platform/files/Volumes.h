@@ -11,3 +11,8 @@
 // Nil outside 0...VolumeCount() - 1.
 FolderItem Volume(int index);
 int VolumeCount();
+
+// The old machine's disk that the user chose: among mounted volumes of one
+// name, the one that Mac paths and alias records stand for when nothing else
+// tells them apart. Nil for none.
+void SetPreferredVolume(const FolderItem& volume);

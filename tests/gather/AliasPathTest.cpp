@@ -6,6 +6,7 @@
 
 #include "platform/alias/MacMemory.h"
 #include "platform/files/GetFolderItem.h"
+#include "platform/files/Volumes.h"
 #include "platform/gui/ModalScript.h"
 #include "tests/support/FakeMachine.h"
 #include "tests/support/gui/GuiTest.h"
@@ -152,3 +153,63 @@ TEST_F(AliasPathTest, DamagedRecordIsAskedForLikeAMissingOne) {
     EXPECT_TRUE(AliasPath::gAbsPath_dc(String::FromBytes(bytes.substr(0, bytes.size() - 9)), false)
                     .IsEmpty());
 }
+
+// This machine's start-up disk and the old machine's disk beside it, both
+// "Macintosh HD", each with the folder that a classic folder record names.
+constexpr std::uint32_t kNewDiskDate = 3'700'000'000;
+constexpr std::uint32_t kOldDiskDate = 3'300'000'000;
+
+struct SameNameCase {
+    const char* name;
+    std::uint32_t recordDate; // 0: the record keeps none
+    int preferredVolume;      // the picker's choice; -1 none
+    const char* foundOn;      // "new", "old", or "" when not found
+};
+
+class SameNamedDisks : public AliasPathTest, public testing::WithParamInterface<SameNameCase> {
+protected:
+    static constexpr const char* kFolder = "Users/taro/Documents/Kelmo書類";
+
+    void SetUp() override {
+        AliasPathTest::SetUp();
+        machine_.StartupDisk().Folder(kFolder);
+        machine_.StartupDisk().SetVolumeCreationDate(kNewDiskDate);
+        old_.Folder(kFolder);
+        old_.SetVolumeCreationDate(kOldDiskDate);
+    }
+
+    FakeMacDisk& old_ = machine_.AddVolume("Macintosh HD"); // Volume(2), after "Data"
+};
+
+TEST_P(SameNamedDisks, TheRecordsDiskKeepsItsPlaceThroughItsMacPath) {
+    const SameNameCase& c = GetParam();
+    SetPreferredVolume(c.preferredVolume < 0 ? FolderItem() : Volume(c.preferredVolume));
+    AliasRecordFields fields =
+        AliasFieldsFor("Macintosh HD", kFolder, AliasTargetKind::Folder, 2);
+    fields.volumeCreated = c.recordDate;
+    const std::string foundOn = c.foundOn;
+    if (foundOn.empty())
+        ExpectMessageThenChooser(ModalKind::SelectFolder, FolderItem());
+
+    const String path = AliasPath::gAbsPath_dc(Record(fields), false);
+    SetPreferredVolume(FolderItem());
+
+    if (foundOn.empty()) {
+        EXPECT_TRUE(path.IsEmpty());
+        EXPECT_EQ(message_,
+                  "「Macintosh HD:Users:taro:Documents:Kelmo書類」が見つかりません。再指定して下さい。");
+        return;
+    }
+    EXPECT_EQ(path.ToUTF8(), "Macintosh HD:Users:taro:Documents:Kelmo書類:");
+    const FakeMacDisk& disk = foundOn == "old" ? old_ : machine_.StartupDisk();
+    EXPECT_EQ(GetFolderItem(path, 0).PosixPath(), disk.Path(kFolder));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SameNamedDisks,
+    testing::Values(SameNameCase{"DateTellsTheOldDisk", kOldDiskDate, -1, "old"},
+                    SameNameCase{"DateOutweighsThePicker", kNewDiskDate, 2, "new"},
+                    SameNameCase{"PickerFirstWithoutDate", 0, 2, "old"},
+                    SameNameCase{"PickerFirstWhenNoDateMatches", 12345, 2, "old"},
+                    SameNameCase{"UndecidableIsNotFound", 0, -1, ""}),
+    [](const testing::TestParamInfo<SameNameCase>& info) { return info.param.name; });

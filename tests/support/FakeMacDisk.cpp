@@ -4,6 +4,7 @@
 #include "platform/files/PosixPath.h"
 
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 namespace {
@@ -105,4 +106,19 @@ void FakeMacDisk::SetInvisible(std::string_view relative, Storage storage) {
     std::string error;
     if (!files::WriteFinderInfo(Path(relative), info, LayerStorage(storage), error))
         throw std::runtime_error("setting the invisible flag: " + error);
+}
+
+void FakeMacDisk::SetVolumeCreationDate(std::uint32_t macSeconds) {
+    // The root's AppleDouble companion "._." with one entry: the dates (8).
+    std::string blob = {0, 5, 0x16, 7, 0, 2, 0, 0};
+    blob.append(16, '\0');
+    blob += std::string{0, 1, 0, 0, 0, 8, 0, 0, 0, 38, 0, 0, 0, 16};
+    const std::uint32_t since2000 = macSeconds - 3029529600u;
+    for (int shift = 24; shift >= 0; shift -= 8)
+        blob += static_cast<char>(since2000 >> shift & 0xFF);
+    blob.append(12, '\0');
+    std::ofstream out(Path("._."), std::ios::binary | std::ios::trunc);
+    out << blob;
+    if (!out.flush())
+        throw std::runtime_error("writing the volume's creation date");
 }

@@ -94,6 +94,7 @@ std::string UnicodeValue(const std::string& utf8) {
 std::string Version2Fixed(const AliasRecordFields& f) {
     std::string out(Version2FixedSize, '\0');
     PutLengthPrefixed(out, 10, f.volumeName, 27);
+    Put32(out, 38, f.volumeCreated);
     out.replace(42, 2, "H+");
     Put32(out, 46, f.parentID);
     PutLengthPrefixed(out, 50, f.targetName, 63);
@@ -104,6 +105,7 @@ std::string Version2Fixed(const AliasRecordFields& f) {
 
 std::string Version3Fixed(const AliasRecordFields& f) {
     std::string out(Version3FixedSize, '\0');
+    Put32(out, 12, f.volumeCreated); // the low 32 of 48 bits of seconds
     out.replace(18, 4, "H+\0\0", 4);
     Put32(out, 24, f.parentID);
     Put32(out, 28, f.targetID);

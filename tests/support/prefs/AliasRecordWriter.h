@@ -15,6 +15,7 @@ struct AliasRecordFields {
     int version = 2; // 2 or 3
     AliasTargetKind kind = AliasTargetKind::Folder;
     std::string volumeName; // fixed field of version 2, Mac Japanese, at most 27 bytes
+    std::uint32_t volumeCreated = 0; // Mac seconds since 1904
     std::string targetName; // fixed field of version 2, Mac Japanese, at most 63 bytes
     std::uint32_t parentID = 0;
     std::uint32_t targetID = 0;
