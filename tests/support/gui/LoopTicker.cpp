@@ -1,22 +1,23 @@
 #include "tests/support/gui/LoopTicker.h"
 
 #include <algorithm>
+#include <atomic>
 
-#include "platform/threads/Cooperative.h"
+#include "tests/support/ProcessorTime.h"
 
 struct LoopTicker::State {
     RunLater runLater;
     int intervalMs = 0;
     bool running = true;
-    int ticks = 0;
-    double lastUs = 0;
-    double longestGapUs = 0;
+    std::atomic<int> ticks = 0;
+    double lastMs = 0;
+    double longestGapMs = 0;
 };
 
 LoopTicker::LoopTicker(RunLater runLater, int intervalMs) : state_(std::make_shared<State>()) {
     state_->runLater = std::move(runLater);
     state_->intervalMs = intervalMs;
-    state_->lastUs = coop::Microseconds();
+    state_->lastMs = ThreadProcessorMs();
     state_->runLater(intervalMs, [state = state_] { Tick(state); });
 }
 
@@ -28,18 +29,18 @@ int LoopTicker::Ticks() const {
     return state_->ticks;
 }
 
-double LoopTicker::LongestGapMs() const {
+double LoopTicker::LongestBusyGapMs() const {
     // A gap still open counts too.
-    const double open = coop::Microseconds() - state_->lastUs;
-    return std::max(state_->longestGapUs, open) / 1000.0;
+    const double open = ThreadProcessorMs() - state_->lastMs;
+    return std::max(state_->longestGapMs, open);
 }
 
 void LoopTicker::Tick(const std::shared_ptr<State>& state) {
     if (!state->running)
         return;
-    const double now = coop::Microseconds();
-    state->longestGapUs = std::max(state->longestGapUs, now - state->lastUs);
-    state->lastUs = now;
+    const double now = ThreadProcessorMs();
+    state->longestGapMs = std::max(state->longestGapMs, now - state->lastMs);
+    state->lastMs = now;
     ++state->ticks;
     state->runLater(state->intervalMs, [state] { Tick(state); });
 }

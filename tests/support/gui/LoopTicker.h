@@ -1,7 +1,8 @@
 #pragma once
 // Watches the event loop: a timer that fires every few milliseconds while the
-// ticker lives, counting its firings and the longest time between two of
-// them. A gap much longer than the interval means the loop was held up.
+// ticker lives, counting its firings and the longest processor time that the
+// GUI thread spent between two of them. That time is what our code held the
+// loop for; a loaded machine adds wall time, not this.
 
 #include <functional>
 #include <memory>
@@ -16,8 +17,10 @@ public:
     LoopTicker(const LoopTicker&) = delete;
     LoopTicker& operator=(const LoopTicker&) = delete;
 
+    // May be read from any OS thread.
     int Ticks() const;
-    double LongestGapMs() const;
+    // On the GUI thread only.
+    double LongestBusyGapMs() const;
 
 private:
     struct State;
