@@ -7,6 +7,13 @@
 
 namespace Globals {
 
+namespace {
+
+// A PkgInfo holds one TypeCre; a longer first line reads as no code at all.
+constexpr std::size_t kTypeCreLength = 8;
+
+}  // namespace
+
 void ReleaseModuleState() {
     gAppName = {};
     gAppTypeCre = {};
@@ -45,7 +52,7 @@ String gGetTypeCre(const FolderItem& f) {
     if (p == Nil || !p.Exists()) return "";
     TextInputStream stream = p.OpenAsTextFile();
     if (stream == Nil) return "";
-    return stream.ReadLine();
+    return stream.ReadLine(kTypeCreLength);
 }
 
 String gAbsPath_ex(const String& s) {

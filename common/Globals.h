@@ -28,6 +28,8 @@ void ReleaseModuleState();
 void gExtractBodyAndExtn(const String& name, String& body, String& extn);
 String gExtractExtn(const String& name);
 bool gAppPackage(const FolderItem& f);
+// A package's TypeCre is the first line of its PkgInfo, read no further than
+// eight bytes; a PkgInfo that is no regular file or has a longer line gives "".
 String gGetTypeCre(const FolderItem& f);
 // The full path that an alias record keeps, its bytes as they are; s itself
 // when it keeps none.

@@ -66,9 +66,13 @@ String SiblingPrefFile::FileName() const {
 }
 
 std::optional<std::vector<String>> SiblingPrefFile::ReadEntries(const FolderItem& file) const {
-    const BinaryStream stream = file.OpenAsBinaryFile(false);
+    BinaryStream stream = file.OpenAsBinaryFile(false);
     if (stream == Nil)
         return std::nullopt;
+    if (stream.Length() > kMaxFileBytes) {
+        stream.Close();
+        return std::nullopt;
+    }
     Reader in(stream);
     auto entries = ReadLayout(in);
     in.Close();

@@ -30,6 +30,10 @@ public:
     // The entry that names the document folder, the last one kept; a file
     // holds at least this many entries plus one.
     static constexpr std::int32_t kDocumentFolderEntry = 19;
+    // The products write a few dozen short values and three alias records, a
+    // few kilobytes; a larger file is no preference file of theirs and reads
+    // as unreadable, so decoding it can't hold up the gathering.
+    static constexpr long long kMaxFileBytes = 1024 * 1024;
 
     explicit SiblingPrefFile(Product product) : product_(product) {}
 
@@ -40,7 +44,8 @@ public:
     // Solvane's all UTF-8, Tessaro's UTF-8 but for the unlabelled 17 to 19,
     // Kelmo's all Shift-JIS. Later entries are read past but not kept, so a
     // file of many tiny entries costs no memory. Nothing when the file can't
-    // be opened or is damaged as described above.
+    // be opened, is no regular file, is larger than kMaxFileBytes or is
+    // damaged as described above.
     std::optional<std::vector<String>> ReadEntries(const FolderItem& file) const;
 
 private:

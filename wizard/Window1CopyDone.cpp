@@ -12,20 +12,9 @@
 
 namespace {
 
-// An application package whose PkgInfo begins with the assistant's own type and creator.
+// An application package whose PkgInfo holds the assistant's own type and creator.
 bool IsAssistantBundle(const FolderItem& entry) {
-    if (!Globals::gAppPackage(entry))
-        return false;
-    const FolderItem contents = entry.Child("contents");
-    if (contents == Nil)
-        return false;
-    const FolderItem pkgInfo = contents.Child("PkgInfo");
-    if (pkgInfo == Nil || !pkgInfo.Exists())
-        return false;
-    TextInputStream stream = pkgInfo.OpenAsTextFile();
-    if (stream == Nil)
-        return false;
-    return stream.ReadLine() == "APPLqWts";
+    return Globals::gAppPackage(entry) && Globals::gGetTypeCre(entry) == "APPLqWts";
 }
 
 // The marker item of a bundle; Nil when its folders are missing.

@@ -1,9 +1,10 @@
 #include "platform/files/AppleDouble.h"
 
+#include "platform/files/StreamFile.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <fstream>
 
 namespace files {
 
@@ -18,7 +19,7 @@ constexpr std::uint32_t kResourceForkEntry = 2;
 constexpr std::uint32_t kDatesEntry = 8; // created, modified, backed up, accessed
 constexpr std::uint32_t kUnknownDate = 0x80000000;
 // The entries lie near the start of a companion; a longer one is read whole
-// only when it is rewritten.
+// only when it is rewritten. Past this head a companion tells nothing.
 constexpr std::size_t kCompanionHead = 64 * 1024;
 
 std::uint32_t ReadU32(std::string_view bytes, std::size_t at) {
@@ -85,13 +86,7 @@ std::optional<FinderInfo> FinderInfoFromAppleDouble(std::string_view blob) {
 }
 
 std::optional<std::string> ReadAppleDoubleHead(const std::string& companionPath) {
-    std::ifstream in(companionPath, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes(kCompanionHead, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
+    return ReadFileHead(companionPath, kCompanionHead);
 }
 
 std::optional<std::int32_t> CreationDateFromAppleDouble(std::string_view blob) {

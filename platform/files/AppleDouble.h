@@ -23,7 +23,7 @@ bool IsNoCompanionError(int errorNumber);
 std::optional<FinderInfo> FinderInfoFromAppleDouble(std::string_view blob);
 
 // The first bytes of a companion file, which hold its entries; nullopt when
-// it cannot be opened.
+// it cannot be opened or is no regular file.
 std::optional<std::string> ReadAppleDoubleHead(const std::string& companionPath);
 
 // The creation date in an AppleDouble blob's dates entry (8), in seconds

@@ -24,6 +24,12 @@ public:
     }
 
     int get() const { return fd_; }
+    // Hands the descriptor to a new owner, which closes it.
+    int Release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
     bool IsOpen() const { return fd_ >= 0; }
 
     // Closing a written file may report a late write error (network volumes):

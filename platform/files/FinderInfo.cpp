@@ -5,10 +5,10 @@
 #include "platform/files/FileError.h"
 #include "platform/files/FolderListing.h"
 #include "platform/files/PosixPath.h"
+#include "platform/files/StreamFile.h"
 
 #include <algorithm>
 #include <fstream>
-#include <sstream>
 
 namespace files {
 
@@ -18,15 +18,6 @@ constexpr std::size_t kFlagsOffset = 8;
 
 std::string CompanionPath(const std::string& path) {
     return JoinPath(ParentPath(path), AppleDoubleCompanionName(BaseName(path)));
-}
-
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
 
 std::optional<FinderInfo> FromAttribute(const std::optional<std::string>& value) {
@@ -42,7 +33,7 @@ std::optional<FinderInfo> FromAttribute(const std::optional<std::string>& value)
 bool WriteCompanion(const std::string& path, const FinderInfo& info, std::string& error) {
     const std::string companion = CompanionPath(path);
     std::optional<std::string> blob;
-    if (const auto existing = ReadWholeFile(companion))
+    if (const auto existing = ReadFileHead(companion, std::string::npos))
         blob = WithFinderInfo(*existing, info);
     if (!blob)
         blob = MinimalAppleDouble(info);
@@ -126,7 +117,11 @@ std::optional<FinderInfo> ReadFinderInfo(const std::string& path, bool companion
                 return info;
     if (!companionMayExist || BaseName(path) == "/")
         return std::nullopt;
+<<<<<<< HEAD
     if (const auto companion = ReadAppleDoubleHead(CompanionPath(path)))
+=======
+    if (const auto companion = ReadCompanion(CompanionPath(path), kCompanionHead))
+>>>>>>> 2920a63 (Files are read only when they are regular files, opened without waiting, and each read is bounded: a PkgInfo by its eight bytes, a text line by a limit, a preference file by its size; the copy-done bundle test shares the PkgInfo read)
         return FinderInfoFromAppleDouble(*companion);
     return std::nullopt;
 }

@@ -47,13 +47,9 @@ std::string PosixEntryName(const String& macName) {
     return name;
 }
 
-// Streams are never opened on a folder, where reading would fail later and less clearly.
+// The stream, the reason kept when there is none.
 template <class Stream, class Open>
-Stream OpenStream(const std::string& path, std::string& lastError, Open open) {
-    if (IsFolder(path)) {
-        lastError = files::SystemError(path, EISDIR);
-        return Stream();
-    }
+Stream OpenStream(std::string& lastError, Open open) {
     std::string error;
     Stream stream = open(error);
     lastError = stream == Nil ? std::move(error) : std::string();
@@ -180,7 +176,7 @@ bool FolderItem::CreateAsFolder() const {
 TextOutputStream FolderItem::CreateTextFile() const {
     State& state = *state_;
     auto stream =
-        OpenStream<TextOutputStream>(state.path, state.lastError, [&](std::string& error) {
+        OpenStream<TextOutputStream>(state.lastError, [&](std::string& error) {
             return TextOutputStream::Create(state.path, error);
         });
     files::FolderListing::Forget(std::string(files::ParentPath(state.path)));
@@ -189,14 +185,14 @@ TextOutputStream FolderItem::CreateTextFile() const {
 
 TextInputStream FolderItem::OpenAsTextFile() const {
     State& state = *state_;
-    return OpenStream<TextInputStream>(state.path, state.lastError, [&](std::string& error) {
+    return OpenStream<TextInputStream>(state.lastError, [&](std::string& error) {
         return TextInputStream::Open(state.path, error);
     });
 }
 
 BinaryStream FolderItem::OpenAsBinaryFile(bool writable) const {
     State& state = *state_;
-    return OpenStream<BinaryStream>(state.path, state.lastError, [&](std::string& error) {
+    return OpenStream<BinaryStream>(state.lastError, [&](std::string& error) {
         return BinaryStream::Open(state.path, writable, error);
     });
 }

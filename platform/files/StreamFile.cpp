@@ -1,21 +1,116 @@
 #include "platform/files/StreamFile.h"
 
+#include "platform/files/Descriptor.h"
 #include "platform/files/FileError.h"
+#include "platform/files/PosixPath.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <string>
 
 namespace files {
 
-FilePointer OpenStreamFile(const std::string& path, const char* mode, std::string& error) {
-    // "e": the descriptor is not handed on to programs started later.
-    const std::string closeOnExec = std::string(mode) + "e";
-    FilePointer file(std::fopen(path.c_str(), closeOnExec.c_str()));
-    if (!file)
+namespace {
+
+// Never wait on the file, never take it as a terminal, never hand it on to
+// programs started later.
+constexpr int kOpenFlags = O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+constexpr int kNewFileFlags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+constexpr int kNewNameTries = 100;
+
+// The stream blocks as usual once the file is known to be regular.
+FilePointer StreamOn(Descriptor& fd, const std::string& path, const char* mode,
+                     std::string& error) {
+    const int flags = fcntl(fd.get(), F_GETFL);
+    if (flags == -1 || fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) == -1) {
         error = SystemError(path, errno);
+        return nullptr;
+    }
+    FilePointer file(fdopen(fd.get(), mode));
+    if (!file) {
+        error = SystemError(path, errno);
+        return nullptr;
+    }
+    fd.Release();
     return file;
+}
+
+// Creates a new file with a hidden name of its own in the folder; the name in newName.
+Descriptor CreateBeside(int folder, std::string& newName) {
+    static unsigned counter = 0;
+    for (int tries = 0; tries < kNewNameTries; ++tries) {
+        newName = ".dravo-new-" + std::to_string(getpid()) + "-" + std::to_string(++counter);
+        Descriptor fd(openat(folder, newName.c_str(), kNewFileFlags, 0666));
+        if (fd.IsOpen() || errno != EEXIST)
+            return Descriptor(fd.Release());
+    }
+    return Descriptor(-1);
+}
+
+} // namespace
+
+FilePointer OpenStreamFile(const std::string& path, const char* mode, std::string& error) {
+    const int access = std::strcmp(mode, "r+b") == 0 ? O_RDWR : O_RDONLY;
+    Descriptor fd(open(path.c_str(), access | kOpenFlags));
+    struct stat info {};
+    if (!fd.IsOpen() || fstat(fd.get(), &info) != 0) {
+        error = SystemError(path, errno);
+        return nullptr;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        error = SystemError(path, EISDIR);
+        return nullptr;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        error = PathError(path, "通常のファイルではありません。");
+        return nullptr;
+    }
+    return StreamOn(fd, path, mode, error);
+}
+
+FilePointer CreateStreamFile(const std::string& path, std::string& error) {
+    const std::string folderPath(ParentPath(path));
+    const Descriptor folder(open(folderPath.c_str(), kFolderFlags));
+    if (!folder.IsOpen()) {
+        error = SystemError(folderPath, errno);
+        return nullptr;
+    }
+    std::string newName;
+    Descriptor fd = CreateBeside(folder.get(), newName);
+    if (!fd.IsOpen()) {
+        error = SystemError(path, errno);
+        return nullptr;
+    }
+    const std::string name(BaseName(path));
+    if (renameat(folder.get(), newName.c_str(), folder.get(), name.c_str()) != 0) {
+        error = SystemError(path, errno);
+        unlinkat(folder.get(), newName.c_str(), 0);
+        return nullptr;
+    }
+    return StreamOn(fd, path, "wb", error);
+}
+
+std::optional<std::string> ReadFileHead(const std::string& path, std::size_t limit) {
+    std::string ignored;
+    const FilePointer file = OpenStreamFile(path, "rb", ignored);
+    if (!file)
+        return std::nullopt;
+    std::string bytes;
+    char buffer[16 * 1024];
+    while (bytes.size() < limit) {
+        const std::size_t read =
+            std::fread(buffer, 1, std::min(sizeof buffer, limit - bytes.size()), file.get());
+        if (read == 0)
+            break;
+        bytes.append(buffer, read);
+    }
+    return bytes;
 }
 
 long long StreamFileLength(std::FILE* file) {

@@ -15,7 +15,7 @@ TextInputStream TextInputStream::Open(const std::string& path, std::string& erro
     return stream;
 }
 
-String TextInputStream::ReadLine() {
+String TextInputStream::ReadLine(std::size_t limit) {
     std::FILE* file = state_->file.get();
     std::string line;
     if (!file)
@@ -28,6 +28,10 @@ String TextInputStream::ReadLine() {
             if (next != '\n' && next != EOF)
                 std::ungetc(next, file);
             break;
+        }
+        if (line.size() == limit) {
+            Close();
+            return String("");
         }
         line += static_cast<char>(c);
     }

@@ -1,10 +1,13 @@
 #pragma once
 // The framework's TextInputStream: a text file read line by line. A line ends
 // at "\n", "\r\n" or a lone "\r" (classic Mac files); the end is not returned.
+// A line is read up to a limit, so that a file without line ends costs no
+// more than that; a longer line makes the file unreadable from there on.
 
 #include "platform/files/NilCheckedHandle.h"
 #include "platform/text/String.h"
 
+#include <cstddef>
 #include <string>
 
 class TextInputStream {
@@ -18,8 +21,12 @@ public:
     bool IsNil() const { return state_.IsNil(); }
     friend bool operator==(const TextInputStream& stream, NilType) { return stream.IsNil(); }
 
-    // The next line as UTF-8 text; empty at the end of the file.
-    String ReadLine();
+    // Longer than any line of a text file the program reads.
+    static constexpr std::size_t kLineLimit = 64 * 1024;
+
+    // The next line as UTF-8 text; empty at the end of the file, and for a
+    // line of more than limit bytes, after which the stream is at its end.
+    String ReadLine(std::size_t limit = kLineLimit);
     // The rest of the file.
     String ReadAll();
     bool EndOfFile() const;

@@ -12,7 +12,7 @@ struct TextOutputStream::State {
 };
 
 TextOutputStream TextOutputStream::Create(const std::string& path, std::string& error) {
-    auto file = files::OpenStreamFile(path, "wb", error);
+    auto file = files::CreateStreamFile(path, error);
     if (!file)
         return TextOutputStream();
     TextOutputStream stream;

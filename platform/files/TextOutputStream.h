@@ -11,8 +11,8 @@ public:
     TextOutputStream() = default;
     TextOutputStream(NilType) {}
 
-    // Creates the file, emptying one that is there; Nil when that fails, with
-    // the reason in error.
+    // Creates the file anew in place of what is there, never through a link;
+    // Nil when that fails, with the reason in error.
     static TextOutputStream Create(const std::string& path, std::string& error);
 
     bool IsNil() const { return state_.IsNil(); }

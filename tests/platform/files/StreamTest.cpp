@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 std::string Bytes(std::initializer_list<int> values) {
@@ -105,6 +107,17 @@ TEST_F(Streams, AreNilWithAReasonWhenTheFileCantBeOpened) {
     EXPECT_EQ(folder.CreateTextFile(), Nil);
 }
 
+TEST_F(Streams, AreNilWithoutWaitingForAFileThatIsNoRegularFile) {
+    ASSERT_EQ(mkfifo(disk.Path("pipe").c_str(), 0644), 0);
+    disk.SymbolicLink("zero", "/dev/zero");
+    for (const char* name : {"pipe", "zero"}) {
+        const FolderItem item = disk.Item(name);
+        EXPECT_EQ(item.OpenAsTextFile(), Nil) << name;
+        EXPECT_EQ(item.OpenAsBinaryFile(false), Nil) << name;
+        EXPECT_NE(item.LastError().ToUTF8().find(disk.Path(name)), std::string::npos) << name;
+    }
+}
+
 struct LineCase {
     const char* label;
     const char* contents;
@@ -137,6 +150,16 @@ TEST_P(TextLines, EndAtAnyOfTheThreeLineEnds) {
 
 INSTANTIATE_TEST_SUITE_P(Files, TextLines, testing::ValuesIn(kLines),
                          [](const auto& info) { return std::string(info.param.label); });
+
+TEST(TextFiles, ALineLongerThanTheLimitReadsAsNothingAndEndsTheStream) {
+    FakeMacDisk disk;
+    TextInputStream fits = disk.File("fits", "APPLqWts\nnext").OpenAsTextFile();
+    TextInputStream longer = disk.File("longer", "APPLqWtsX\nnext").OpenAsTextFile();
+
+    EXPECT_EQ(fits.ReadLine(8).ToUTF8(), "APPLqWts");
+    EXPECT_EQ(longer.ReadLine(8).ToUTF8(), "");
+    EXPECT_TRUE(longer.EndOfFile());
+}
 
 TEST(TextFiles, CreateTextFileEmptiesAFileThatIsThere) {
     FakeMacDisk disk;
