@@ -110,3 +110,32 @@ TEST_F(DocFolderGathering, DeviceCopyCarriesTheDocumentFoldersToDoc) {
     EXPECT_EQ(ContentsOf(device.Path("temp/Doc/Solvane書類/plan.slv")), "solvane");
     EXPECT_EQ(ContentsOf(device.Path("temp/Doc/Tessaro書類/score.tsr")), "tessaro");
 }
+
+class SameNamedOldDisk : public DocFolderGathering, public testing::WithParamInterface<bool> {};
+
+// The old machine's disk is "Macintosh HD" as this machine's is, and this
+// machine too has a folder where Kelmo's record points: the network copy,
+// replacing or keeping, still brings the old machine's documents.
+TEST_P(SameNamedOldDisk, NetworkCopyBringsTheOldMachinesDocuments) {
+    FakeMacDisk& old = Machine().AddVolume("Macintosh HD"); // the picker's volume 1
+    old.AppBundle("Applications/Kelmo/Kelmo.app", "APPLqWt5");
+    old.File("Users/Shared/Kelmo書類/見積.kmo", "old");
+    WritePrefs(old, kKelmo,
+               AliasRecordBytes(AliasFieldsFor("Macintosh HD", "Users/Shared/Kelmo書類",
+                                               AliasTargetKind::Folder, 2)));
+    Disk().File("Users/Shared/Kelmo書類/見積.kmo", "new");
+
+    ChooseNetwork("taro");
+    PressNextAndWait();
+    wizard->PushButton2->Push();
+    ASSERT_EQ(wizard->PagePanel1->Value(), 2);
+    (GetParam() ? wizard->RadioButton3 : wizard->RadioButton4)->SetValue(true);
+    wizard->PushButton5->Push();
+    WaitUntil([this] { return !wizard->pRunningCP; });
+    EXPECT_EQ(ContentsOf(Disk().Path(Machine().Home() + "/Documents/Kelmo書類/見積.kmo")), "old");
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices, SameNamedOldDisk, testing::Values(true, false),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return info.param ? "Replace" : "Keep";
+                         });
