@@ -60,8 +60,10 @@ void SleepUntil(double deadlineUs) {
         return;
     }
     const auto reached = [deadlineUs] { return Microseconds() >= deadlineUs; };
-    while (!reached())
-        RunEventLoopUntil(reached, static_cast<int>(std::ceil((deadlineUs - Microseconds()) / 1000)));
+    while (!reached()) {
+        const double leftMs = std::ceil((deadlineUs - Microseconds()) / 1000);
+        RunEventLoopUntil(reached, static_cast<int>(leftMs));
+    }
 }
 
 void WakeWaitingThreads() {
