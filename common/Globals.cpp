@@ -124,6 +124,8 @@ void gDeleteFolder(const FolderItem& f) {
 }
 
 void gDeleteFolder2(const FolderItem& f) {
+    // A read-only folder that a copy brought along is still emptied.
+    f.SetPermissions(0700);
     for (int i = 1; i <= f.Count(); ++i) {
         FolderItem c = f.Item(i);
         if (c != Nil) {

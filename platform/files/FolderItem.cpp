@@ -162,6 +162,18 @@ bool FolderItem::Delete() const {
     return state.Succeeded();
 }
 
+bool FolderItem::SetPermissions(int permissions) const {
+    State& state = *state_;
+    struct stat info {};
+    if (lstat(state.path.c_str(), &info) != 0)
+        return state.Failed(files::SystemError(state.path, errno));
+    if (S_ISLNK(info.st_mode))
+        return state.Failed(files::SystemError(state.path, ELOOP));
+    if (chmod(state.path.c_str(), static_cast<mode_t>(permissions & 07777)) != 0)
+        return state.Failed(files::SystemError(state.path, errno));
+    return state.Succeeded();
+}
+
 bool FolderItem::CreateAsFolder() const {
     State& state = *state_;
     if (mkdir(state.path.c_str(), 0777) != 0) {

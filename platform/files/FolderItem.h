@@ -75,13 +75,16 @@ public:
     bool CopyFileTo(const FolderItem& destinationFolder) const;
     // Removes a file or link (with its companion) or an empty folder.
     bool Delete() const;
+    // Sets the permission bits (07777) of a file or folder; a link's own
+    // bits are never changed, nor what it points to.
+    bool SetPermissions(int permissions) const;
     bool CreateAsFolder() const;
     // Creates an empty file, replacing one that is there.
     TextOutputStream CreateTextFile() const;
     TextInputStream OpenAsTextFile() const;
     BinaryStream OpenAsBinaryFile(bool writable = false) const;
 
-    // Why the last failing operation failed: "<path>: <reason>".
+    // Why the last failing operation failed: "「<path>」：<reason>".
     String LastError() const;
 
     // The POSIX path in the file system's own bytes, for the layer itself.

@@ -9,6 +9,7 @@
 #include "platform/gui/Application.h"
 #include "tests/support/FileFacts.h"
 #include "tests/support/ScopedFileSizeLimit.h"
+#include "tests/support/ScopedOrdinaryFileRights.h"
 #include "tests/support/TreeSnapshot.h"
 #include "tests/transfer/ScopedUnreadableFile.h"
 #include "tests/transfer/TransferTest.h"
@@ -159,6 +160,20 @@ TEST_F(CopyFailures, TransferFolderThatCanNotBeEmptiedIsReported) {
     EXPECT_EQ(caution.explanation, "temp\n\n原因：「" + TransferPath() + "」を空にできません。");
     EXPECT_EQ(InstructionText(), texts::kCopyIncomplete);
     EXPECT_TRUE(wizard->pIncompleteCP);
+}
+
+TEST_F(CopyFailures, AReadOnlyFolderOfAnEarlierCopyIsEmptied) {
+    device.File("temp/App/Kelmo/Locked/inside", "from an earlier run");
+    std::filesystem::permissions(TransferPath("App/Kelmo/Locked"), std::filesystem::perms(0555));
+    GatherByDevice();
+    GoToCopyStep();
+    {
+        const ScopedOrdinaryFileRights ordinary;
+        PressCopy();
+    }
+
+    EXPECT_EQ(InstructionText(), texts::kCopyDone);
+    EXPECT_FALSE(std::filesystem::exists(TransferPath("App/Kelmo/Locked")));
 }
 
 } // namespace

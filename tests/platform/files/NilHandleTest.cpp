@@ -29,6 +29,7 @@ const NilUse kUses[] = {
     {"MacCreator", [] { kNilItem.MacCreator(); }},
     {"CopyFileTo", [] { kNilItem.CopyFileTo(kNilItem); }},
     {"Delete", [] { kNilItem.Delete(); }},
+    {"SetPermissions", [] { kNilItem.SetPermissions(0700); }},
     {"CreateAsFolder", [] { kNilItem.CreateAsFolder(); }},
     {"CreateTextFile", [] { kNilItem.CreateTextFile(); }},
     {"OpenAsTextFile", [] { kNilItem.OpenAsTextFile(); }},
