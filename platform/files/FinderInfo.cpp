@@ -117,11 +117,7 @@ std::optional<FinderInfo> ReadFinderInfo(const std::string& path, bool companion
                 return info;
     if (!companionMayExist || BaseName(path) == "/")
         return std::nullopt;
-<<<<<<< HEAD
     if (const auto companion = ReadAppleDoubleHead(CompanionPath(path)))
-=======
-    if (const auto companion = ReadCompanion(CompanionPath(path), kCompanionHead))
->>>>>>> 2920a63 (Files are read only when they are regular files, opened without waiting, and each read is bounded: a PkgInfo by its eight bytes, a text line by a limit, a preference file by its size; the copy-done bundle test shares the PkgInfo read)
         return FinderInfoFromAppleDouble(*companion);
     return std::nullopt;
 }
