@@ -57,7 +57,7 @@ std::optional<std::string> PathOnVolumeNamed(std::string_view volumeName,
         std::vector<std::string> paths;
         for (const auto& root : roots)
             paths.push_back(ResolvePathBelow(root, names));
-        // The place kept last wins: the same place may lie on each disk.
+        // The place kept last wins: one path may have been kept on each disk.
         for (auto place = KeptPlaces().rbegin(); place != KeptPlaces().rend(); ++place)
             for (const auto& path : paths)
                 if (IsAtOrBelow(path, *place))
