@@ -12,7 +12,7 @@ targets=(enigma_decode alias_record pref_file)
 bash scripts/setup.sh
 command -v clang++-14 >/dev/null || { echo "fuzz.sh: clang++-14 is missing (Debian packages clang-14, libclang-rt-14-dev)" >&2; exit 1; }
 
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFUZZ=ON \
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFUZZ=ON -DDRAVO_WERROR=ON \
     -DCMAKE_CXX_COMPILER=clang++-14 \
     -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined" \
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null

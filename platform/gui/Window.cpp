@@ -78,9 +78,11 @@ void Window::CloseAll() {
 }
 
 std::shared_ptr<Window> Window::FindOpen(std::type_index type) {
-    for (const auto& window : OpenList())
-        if (std::type_index(typeid(*window)) == type)
+    for (const auto& window : OpenList()) {
+        const Window& open = *window;
+        if (std::type_index(typeid(open)) == type)
             return window;
+    }
     return nullptr;
 }
 

@@ -413,7 +413,7 @@ TEST_F(ListboxTest, AddingAndWalkingThousandsOfRowsIsFast) {
     FillGroupsOnExpand();
     const double startMs = ThreadProcessorMs();
     for (int i = 0; i < 1000; ++i)
-        AddGroup("G" + std::to_string(i), 4);
+        AddGroup(std::string("G").append(std::to_string(i)), 4);
     for (int row = list->ListCount() - 1; row >= 0; --row)
         list->SetExpanded(row, true);
     ASSERT_EQ(list->ListCount(), 5000);

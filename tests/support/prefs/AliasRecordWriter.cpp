@@ -130,13 +130,13 @@ AliasRecordFields AliasFieldsFor(const std::string& volumeName, const std::strin
     f.parentName = MacName(parts.size() == 1 ? volumeName : parts[parts.size() - 2]);
     std::string colonPath = MacName(volumeName);
     for (const auto& part : parts)
-        colonPath += ":" + MacName(part);
+        colonPath.append(":").append(MacName(part));
     f.absolutePath = colonPath;
     f.targetNameUnicode = parts.back();
     f.volumeNameUnicode = volumeName;
     std::string posixPath;
     for (const auto& part : parts)
-        posixPath += "/" + part;
+        posixPath.append("/").append(part);
     f.posixPath = posixPath;
     f.volumeMountPath = "/Volumes/" + volumeName;
     return f;
