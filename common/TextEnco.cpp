@@ -64,8 +64,6 @@ String gEncTextGetEnc(const String& text) {
         return "Shift-JIS";
     if (name == "UTF-16")
         return "UTF-16";
-    if (name == "UNICODE-2-0")
-        return "UTF-16";
     if (name == "UTF-8")
         return "UTF-8";
     return "デフォルト";
@@ -76,7 +74,7 @@ String gEncUTF8alt(const String& text, const String& fallback) {
     const String n = guess != nullptr ? String(guess->internetName()) : fallback;
     if (n == "Shift_JIS")
         return gEncText(text, "Shift-JIS", "UTF-8");
-    if (n == "UTF-16" || n == "UNICODE-2-0")
+    if (n == "UTF-16")
         return gEncText(text, "UTF-16", "UTF-8");
     return text;
 }

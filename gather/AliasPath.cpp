@@ -11,16 +11,6 @@
 
 namespace AliasPath {
 
-namespace {
-
-// The item's name from the resolved FSSpec, as bytes without an encoding.
-String SpecName(const FSSpec& target) {
-    return String::FromBytes(
-        std::string(reinterpret_cast<const char*>(target.name + 1), target.name[0]));
-}
-
-} // namespace
-
 String gAbsPath_dc(const String& text, bool fileMode) {
     if (text.IsEmpty())
         return "";
@@ -36,7 +26,7 @@ String gAbsPath_dc(const String& text, bool fileMode) {
     const OSErr err = ResolveAlias(nullptr, h, &target, &wasChanged);
     String path;
     if (err == noErr) {
-        path = DecrareEtc::GetFullPath(target.vRefNum, target.parID) + SpecName(target);
+        path = DecrareEtc::GetFullPath(target.vRefNum, target.parID) + DecrareEtc::PStringText(target.name);
         path = TextEnco::gEncText(path, "Shift-JIS", "UTF-8");
         // An item that vanished since it was resolved gets no ":" rather than a crash.
         const FolderItem resolved = GetFolderItem(path, 0);

@@ -12,12 +12,11 @@ namespace {
 constexpr SInt16 AskAboutDirectoryID = -1;
 constexpr SInt32 RootParentID = 1;
 
-// The length-prefixed name in the buffer, as bytes without an encoding.
-String NameIn(const Str255& buffer) {
-    return String::FromBytes(std::string(reinterpret_cast<const char*>(buffer + 1), buffer[0]));
-}
-
 } // namespace
+
+String PStringText(const unsigned char* name) {
+    return String::FromBytes(std::string(reinterpret_cast<const char*>(name + 1), name[0]));
+}
 
 Handle TextToHandle(const String& text) {
     const int n = LenB(text);
@@ -46,7 +45,7 @@ String GetFullPath(std::int32_t vRefNum, std::int32_t dirID) {
         pb.ioDrDirID = pb.ioDrParID;
         err = PBGetCatInfoSync(&pb);
         if (err == noErr)
-            path = NameIn(name) + ":" + path;
+            path = PStringText(name) + ":" + path;
         coop::YieldToNextThread();
     } while (!(pb.ioDrDirID == RootParentID || err != noErr));
     return path;

@@ -10,6 +10,10 @@
 
 namespace DecrareEtc {
 
+// A length-prefixed name (a length byte, then that many bytes) as bytes
+// without an encoding.
+String PStringText(const unsigned char* name);
+
 // A new handle holding exactly the text's bytes; nullptr when no memory can
 // be had.
 Handle TextToHandle(const String& text);

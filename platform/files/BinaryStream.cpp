@@ -12,7 +12,6 @@ struct BinaryStream::State {
     // Kept here rather than asked of the system on every read.
     long long position = 0;
     long long length = 0;
-    bool littleEndian = false;
     bool lastWasWrite = false;
     std::string lastError;
 
@@ -76,8 +75,6 @@ String BinaryStream::ReadPString() {
 std::int32_t BinaryStream::ReadLong() {
     std::string bytes = state_->ReadBytes(4);
     bytes.resize(4, '\0');
-    if (state_->littleEndian)
-        std::reverse(bytes.begin(), bytes.end());
     std::uint32_t value = 0;
     for (const char byte : bytes)
         value = (value << 8) | static_cast<unsigned char>(byte);
@@ -93,8 +90,6 @@ void BinaryStream::WriteLong(std::int32_t value) {
     const auto bits = static_cast<std::uint32_t>(value);
     for (int i = 0; i < 4; ++i)
         bytes[static_cast<std::size_t>(i)] = static_cast<char>((bits >> (24 - 8 * i)) & 0xFF);
-    if (state_->littleEndian)
-        std::reverse(bytes.begin(), bytes.end());
     state_->WriteBytes(bytes);
 }
 
@@ -105,14 +100,6 @@ bool BinaryStream::EndOfFile() const {
 
 long long BinaryStream::Length() const {
     return state_->length;
-}
-
-bool BinaryStream::LittleEndian() const {
-    return state_->littleEndian;
-}
-
-void BinaryStream::SetLittleEndian(bool littleEndian) {
-    state_->littleEndian = littleEndian;
 }
 
 void BinaryStream::Close() {

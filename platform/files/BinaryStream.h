@@ -1,6 +1,6 @@
 #pragma once
 // The framework's BinaryStream: bytes of an open file read as Pascal strings,
-// 32-bit integers (big-endian, the Mac's order, unless LittleEndian is set)
+// 32-bit integers (big-endian, the Mac's order)
 // or counted runs. Reading past the end gives what is there, never more.
 
 #include "platform/files/NilCheckedHandle.h"
@@ -33,8 +33,6 @@ public:
 
     bool EndOfFile() const;
     long long Length() const;
-    bool LittleEndian() const;
-    void SetLittleEndian(bool littleEndian);
     void Close();
 
     // Why the last write or close failed; empty when it did not.

@@ -38,17 +38,6 @@ String TextInputStream::ReadLine(std::size_t limit) {
     return String(line);
 }
 
-String TextInputStream::ReadAll() {
-    std::FILE* file = state_->file.get();
-    std::string text;
-    if (!file)
-        return String(text);
-    char buffer[64 * 1024];
-    for (std::size_t read; (read = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-        text.append(buffer, read);
-    return String(text);
-}
-
 bool TextInputStream::EndOfFile() const {
     std::FILE* file = state_->file.get();
     if (!file)

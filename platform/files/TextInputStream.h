@@ -27,8 +27,6 @@ public:
     // The next line as UTF-8 text; empty at the end of the file, and for a
     // line of more than limit bytes, after which the stream is at its end.
     String ReadLine(std::size_t limit = kLineLimit);
-    // The rest of the file.
-    String ReadAll();
     bool EndOfFile() const;
     void Close();
 

@@ -7,6 +7,7 @@
 #include "platform/files/FileError.h"
 #include "platform/files/FolderListing.h"
 #include "platform/files/PosixPath.h"
+#include "platform/files/RenameWithoutReplacing.h"
 #include "platform/files/Scratch.h"
 #include "platform/files/TreeRemoval.h"
 
@@ -32,19 +33,6 @@ std::string TemporaryName() {
 
 bool SameEntry(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
-// Gives the finished copy its name, unless an entry of that name appeared meanwhile.
-int RenameWithoutReplacing(int folderFd, const std::string& from, const std::string& to) {
-    if (renameat2(folderFd, from.c_str(), folderFd, to.c_str(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS)
-        return errno;
-    // A file system without the flag: check, then rename.
-    struct stat existing {};
-    if (fstatat(folderFd, to.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0)
-        return EEXIST;
-    return renameat(folderFd, from.c_str(), folderFd, to.c_str()) == 0 ? 0 : errno;
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// Strings to and from Qt. A String is shown decoded through its encoding
+// Strings shown by Qt. A String is shown decoded through its encoding
 // label, with any Mac or DOS line ending shown as a line break.
 
 #include <QString>
@@ -7,4 +7,3 @@
 #include "platform/text/String.h"
 
 QString ToQString(const String& text);
-String FromQString(const QString& text);

@@ -17,6 +17,8 @@ namespace {
 
 using detail::Scheduler;
 
+YieldHook gYieldHook = nullptr;
+
 std::function<void(std::exception_ptr)>& InstalledHandler() {
     static std::function<void(std::exception_ptr)> handler;
     return handler;
@@ -42,11 +44,17 @@ const void* CurrentThreadKey() {
 }
 
 void YieldToNextThread() {
+    if (gYieldHook != nullptr)
+        gYieldHook();
     Scheduler& scheduler = Scheduler::Instance();
     if (detail::Fiber* fiber = scheduler.Current())
         fiber->Suspend();
     else
         scheduler.RunPass();
+}
+
+void SetYieldHook(YieldHook hook) {
+    gYieldHook = hook;
 }
 
 void WaitUntil(const std::function<bool()>& done) {

@@ -21,6 +21,11 @@ const void* CurrentThreadKey();
 // On the event loop's stack: run one scheduler pass and return.
 void YieldToNextThread();
 
+// Called at every YieldToNextThread, for tools that count the yields (the
+// benchmarks); none by default.
+using YieldHook = void (*)();
+void SetYieldHook(YieldHook hook);
+
 // Returns once done() is true. A cooperative thread yields meanwhile; on the
 // event loop's stack a nested event loop runs, and the scheduler goes on
 // resuming the cooperative threads from it. That nested loop also returns,

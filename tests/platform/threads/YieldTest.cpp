@@ -66,6 +66,20 @@ TEST(Yield, OnEventLoopStackRunsExactlyOnePass) {
     EXPECT_EQ(b.Steps(), 2);
 }
 
+int gHookCalls = 0;
+
+TEST(Yield, TheHookSeesEveryYieldOnEitherStackUntilRemoved) {
+    gHookCalls = 0;
+    SetYieldHook([] { ++gHookCalls; });
+    SteppingThread thread;
+    YieldToNextThread();
+    YieldToNextThread();
+    SetYieldHook(nullptr);
+    YieldToNextThread();
+    EXPECT_EQ(thread.Steps(), 3);
+    EXPECT_EQ(gHookCalls, 4) << "two yields of the loop and two of the thread while hooked";
+}
+
 TEST(Yield, OnEventLoopStackWithoutThreadsReturns) {
     YieldToNextThread();
     EXPECT_FALSE(InThread());
