@@ -30,6 +30,11 @@ void TextOutputStream::Write(const String& text) {
         state.lastError = files::SystemError(state.path, errno);
 }
 
+void TextOutputStream::WriteLine(const String& text) {
+    Write(text);
+    Write(EndOfLine());
+}
+
 void TextOutputStream::Close() {
     State& state = *state_;
     if (state.file && std::fclose(state.file.release()) != 0)

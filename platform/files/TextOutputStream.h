@@ -19,6 +19,8 @@ public:
     friend bool operator==(const TextOutputStream& stream, NilType) { return stream.IsNil(); }
 
     void Write(const String& text);
+    // The text and EndOfLine.
+    void WriteLine(const String& text);
     void Close();
 
     // Why the last write or close failed; empty when it did not.
