@@ -1,6 +1,7 @@
 // Item and Count list a folder as an HFS+ disk lists it, cheaply and afresh.
 
 #include "platform/files/FolderItem.h"
+#include "platform/files/ListingCache.h"
 #include "tests/support/FakeMacDisk.h"
 #include "tests/support/FileFacts.h"
 #include "tests/support/ProcessorTime.h"
@@ -9,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -81,6 +83,26 @@ TEST(Listing, SeesEntriesMadeAndRemovedBehindItsBack) {
 
     std::filesystem::remove(disk.Path("second"));
     EXPECT_EQ(Names(root), (std::vector<std::string>{"third"}));
+}
+
+// A change within the clock tick of the listing may leave the folder's times as
+// they were, so such a listing is never handed out again; an older one is.
+TEST(Listing, IsReusedOnlyWhenReadAClockTickAfterTheFolderChanged) {
+    const struct {
+        const char* name;
+        std::chrono::milliseconds wait;
+        bool reused;
+    } rows[] = {{"ListedInTheTickOfTheChange", {}, false},
+                {"ListedAfterTheTick", std::chrono::milliseconds(120), true}};
+    for (const auto& row : rows) {
+        FakeMacDisk disk;
+        disk.File("Box/a");
+        std::this_thread::sleep_for(row.wait);
+        const FolderItem box = disk.Item("Box");
+        ASSERT_EQ(box.Count(), 1) << row.name;
+        const auto stored = files::ListingCache::Instance().Peek(box.AbsolutePath().ToUTF8());
+        EXPECT_EQ(stored.has_value(), row.reused) << row.name;
+    }
 }
 
 TEST(Listing, SeesAFolderReplacedByAnotherOfTheSameName) {

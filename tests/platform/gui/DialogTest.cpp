@@ -10,6 +10,8 @@
 
 #include <gmock/gmock.h>
 
+#include <functional>
+
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
@@ -169,13 +171,15 @@ protected:
         ModalScript::SetScripting(false);
     }
 
-    // Presses the caption once the dialog is up; gives up after five seconds.
-    void PressWhenShown(const std::string& caption, int attemptsLeft = 250) {
-        RunLater(20, [this, caption, attemptsLeft] {
+    // Presses the caption once the dialog is up, then calls pressed; gives up
+    // after five seconds.
+    void PressWhenShown(const std::string& caption, std::function<void()> pressed = [] {},
+                        int attemptsLeft = 250) {
+        RunLater(20, [this, caption, pressed, attemptsLeft] {
             if (PressModalButton(caption))
-                return;
+                return pressed();
             if (attemptsLeft > 0)
-                return PressWhenShown(caption, attemptsLeft - 1);
+                return PressWhenShown(caption, pressed, attemptsLeft - 1);
             ADD_FAILURE() << "no modal dialog with the button " << caption;
             HideActiveModal();
         });
@@ -196,7 +200,8 @@ TEST_F(ShownDialogTest, ShowModalWithinAWindowReturnsTheUsersButton) {
 }
 
 TEST_F(ShownDialogTest, MsgBoxReturnsOnceDismissed) {
-    PressWhenShown("OK");
+    bool dismissed = false;
+    PressWhenShown("OK", [&dismissed] { dismissed = true; });
     MsgBox("完了");
-    SUCCEED();
+    EXPECT_TRUE(dismissed);
 }

@@ -548,7 +548,7 @@ TEST_P(ColumnWidthsTest, SplitsTheListWidth) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Specs, ColumnWidthsTest,
+    ColumnWidths, ColumnWidthsTest,
     testing::Values(WidthCase{"PercentHiddenAndRest", "70%,0,0,*", 4, 344, {240, 0, 0, 104}},
                     WidthCase{"Pixels", "100, 50", 2, 300, {100, 50}},
                     WidthCase{"MissingEntriesShareTheRest", "100", 3, 301, {100, 100, 101}},

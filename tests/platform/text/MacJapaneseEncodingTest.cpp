@@ -40,6 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Mapping{"Pound", "\x81\x92", "£"}, Mapping{"Not", "\x81\xCA", "¬"},
                     Mapping{"WaveDash", "\x81\x60", "\u301C"},
                     Mapping{"FullWidthBackslash", "\x81\x5F", "＼"},
+                    Mapping{"TrailByte80", "\x81\x80\x89\x80", "÷園"},
                     Mapping{"Sentence", " \x82\xF0\x83\x52\x83\x73\x81\x5B\x92\x86...",
                             " をコピー中..."}),
     [](const testing::TestParamInfo<Mapping>& info) { return info.param.name; });
