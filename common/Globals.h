@@ -4,6 +4,7 @@
 // package test, type and creator codes, the full path kept in an alias
 // record, timed waits, caution alerts and folder deletion.
 
+#include <cstdint>
 #include <vector>
 
 #include "platform/files/FolderItem.h"
@@ -19,6 +20,14 @@ inline bool gBeep = false;
 inline std::vector<String> gAppName;
 inline std::vector<String> gAppTypeCre;
 inline std::vector<String> gDocTypeCre;
+// The rows of the products that the gathering picks up.
+enum CatalogueRow : std::int32_t {
+    kSolvane = 0,
+    kSwapdeck = 1,
+    kTessaro = 3,
+    kKelmo = 4,
+    kBrisko = 9,
+};
 // The work list of one folder deletion; empty between deletions.
 inline std::vector<FolderItem> gDlist;
 

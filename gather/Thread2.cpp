@@ -4,6 +4,7 @@
 #include "gather/Thread2.h"
 
 #include "common/Globals.h"
+#include "gather/ProductFolders.h"
 #include "gather/Window2.h"
 #include "platform/Nil.h"
 #include "platform/files/Volumes.h"
@@ -40,6 +41,7 @@ void Thread2::Event_Run() {
     pWin1->PushButton3->SetEnabled(true);
     pWin1->PushButton4->SetEnabled(true);
     pWin1->PushButton8->SetCaption("再取得");
+    pWin1->pScanStops = false;
 }
 
 // Only the folders lying directly in the root are examined; an application
@@ -64,38 +66,43 @@ void Thread2::GetItem2(const FolderItem& root) {
 // Recognition runs afresh before each test. Five products are gathered; the
 // other seven are recognised and give nothing.
 bool Thread2::GetItem2Pickup(const FolderItem& item, std::int32_t mode) {
-    if (GetItem2FindCre(item, mode) == 0) {
+    using namespace Globals;
+    if (GetItem2FindCre(item, mode) == kSolvane) {
+        const ProductFolders& product = FoldersOf(kSolvane);
         String list = GetItem2PUApp("", item);
-        list = GetItem2PUPref(list, "Solvane初期設定");
-        list = GetItem2PUAS(list, "Solvane II");
+        list = GetItem2PUPref(list, product.preferences);
+        list = GetItem2PUAS(list, product.support);
         list = GetItem2PUDocDSolv(list, item);
-        GetItem2PUItem(list, "Solvane II");
+        GetItem2PUItem(list, product.name);
         return true;
     }
-    if (GetItem2FindCre(item, mode) == 1) {
+    if (GetItem2FindCre(item, mode) == kSwapdeck) {
         const String list = GetItem2PUApp("", item);
-        GetItem2PUItem(list, "Solvane II Swapdeck");
+        GetItem2PUItem(list, FoldersOf(kSwapdeck).name);
         return true;
     }
-    if (GetItem2FindCre(item, mode) == 3) {
+    if (GetItem2FindCre(item, mode) == kTessaro) {
+        const ProductFolders& product = FoldersOf(kTessaro);
         String list = GetItem2PUApp("", item);
-        list = GetItem2PUPref(list, "Tessaro初期設定");
+        list = GetItem2PUPref(list, product.preferences);
         list = GetItem2PUDocDTessa(list, item);
-        GetItem2PUItem(list, "Tessaro");
+        GetItem2PUItem(list, product.name);
         return true;
     }
-    if (GetItem2FindCre(item, mode) == 4) {
+    if (GetItem2FindCre(item, mode) == kKelmo) {
+        const ProductFolders& product = FoldersOf(kKelmo);
         String list = GetItem2PUApp("", item);
-        list = GetItem2PUPref(list, "Kelmo初期設定");
-        list = GetItem2PUAS(list, "Kelmo");
+        list = GetItem2PUPref(list, product.preferences);
+        list = GetItem2PUAS(list, product.support);
         list = GetItem2PUDocDKlm(list, item);
-        GetItem2PUItem(list, "Kelmo");
+        GetItem2PUItem(list, product.name);
         return true;
     }
-    if (GetItem2FindCre(item, mode) == 9) {
+    if (GetItem2FindCre(item, mode) == kBrisko) {
+        const ProductFolders& product = FoldersOf(kBrisko);
         String list = GetItem2PUApp("", item);
-        list = GetItem2PUPref(list, "Brisko初期設定");
-        GetItem2PUItem(list, "Brisko");
+        list = GetItem2PUPref(list, product.preferences);
+        GetItem2PUItem(list, product.name);
         return true;
     }
     if (GetItem2FindCre(item, mode) == kDocumentFolder) {

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "gather/AliasPath.h"
+#include "gather/ProductFolders.h"
 #include "gather/SiblingPrefFile.h"
 #include "gather/Thread2.h"
 #include "platform/files/GetFolderItem.h"
@@ -70,7 +71,7 @@ FolderItem ReadDocumentFolder(const FolderItem& p, Product product,
 } // namespace
 
 String Thread2::GetItem2PUDocDSolv(const String& s, const FolderItem& /*f*/) {
-    return PickUpDocumentFolder(*this, s, "Solvane初期設定",
+    return PickUpDocumentFolder(*this, s, FoldersOf(Globals::kSolvane).preferences,
                                 [this](const FolderItem& p) { return GetItem2PUDocDSolv2(p); });
 }
 
@@ -79,7 +80,7 @@ FolderItem Thread2::GetItem2PUDocDSolv2(const FolderItem& p) {
 }
 
 String Thread2::GetItem2PUDocDTessa(const String& s, const FolderItem& /*f*/) {
-    return PickUpDocumentFolder(*this, s, "Tessaro初期設定",
+    return PickUpDocumentFolder(*this, s, FoldersOf(Globals::kTessaro).preferences,
                                 [this](const FolderItem& p) { return GetItem2PUDocDTessa2(p); });
 }
 
@@ -88,7 +89,7 @@ FolderItem Thread2::GetItem2PUDocDTessa2(const FolderItem& p) {
 }
 
 String Thread2::GetItem2PUDocDKlm(const String& s, const FolderItem& /*f*/) {
-    return PickUpDocumentFolder(*this, s, "Kelmo初期設定",
+    return PickUpDocumentFolder(*this, s, FoldersOf(Globals::kKelmo).preferences,
                                 [this](const FolderItem& p) { return GetItem2PUDocDKlm2(p); });
 }
 

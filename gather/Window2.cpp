@@ -4,29 +4,13 @@
 
 #include "platform/gui/Color.h"
 #include "platform/threads/Cooperative.h"
+#include "wizard/ItemKinds.h"
 #include "wizard/Window1.h"
 
 namespace {
 
 // The frame code of this window's layout record: a second document window.
 constexpr int kItemListFrame = 10;
-
-// The label shown beside an item of a product; "" for a kind without one.
-String KindLabel(const String& kind) {
-    if (kind == "AD")
-        return "アプリ";
-    if (kind == "A")
-        return "アプリ";
-    if (kind == "P")
-        return "初期設定";
-    if (kind == "AS")
-        return "App. Support";
-    if (kind == "DD")
-        return "書類";
-    if (kind == "D")
-        return "書類";
-    return "";
-}
 
 } // namespace
 
@@ -145,9 +129,8 @@ void Window2::ExpRow(int row) {
         Listbox1->SetCellCheck(last, kNameColumn, true);
         Listbox1->SetCell(last, kKindColumn, record.kind);
         Listbox1->SetCell(last, kIndexColumn, Str(idx));
-        const String label = KindLabel(record.kind);
-        if (label != "")
-            Listbox1->SetCell(last, kLabelColumn, label);
+        if (const ItemKind* kind = FindItemKind(record.kind))
+            Listbox1->SetCell(last, kLabelColumn, kind->label);
         coop::YieldToNextThread();
     }
 }

@@ -34,11 +34,11 @@ void Thread1::Event_Run() {
     if (pWin1 == nullptr)
         throw NilObjectException();
     const RunningFlag running(*pWin1);
-    if (pMode == 1)
+    if (pMode == kCopyToDevice)
         CopyToDevice();
-    else if (pMode == 2)
+    else if (pMode == kPasteFromDevice)
         PasteFromDevice();
-    else if (pMode == 3)
+    else if (pMode == kNetworkCopy)
         NetworkCopy();
 }
 
@@ -57,6 +57,7 @@ void Thread1::CopyToDevice() {
         return;
     }
     pWin1->PushButton5->SetCaption("中止");
+    pWin1->pCopyStops = true;
     pWin1->PushButton7->SetEnabled(false);
     pWin1->StaticText10->SetText("コピー中です。コピー終了まで数分かかる場合があります。");
     pWin1->ProgressBar1->SetVisible(true);
@@ -65,6 +66,7 @@ void Thread1::CopyToDevice() {
     const bool stopped = CopyFolderItem();
     pWin1->ProgressBar1->SetVisible(false);
     pWin1->PushButton5->SetCaption("コピー");
+    pWin1->pCopyStops = false;
     pWin1->StaticText10->SetEnabled(true);
     pWin1->PushButton2->SetEnabled(true);
     pWin1->PushButton2->SetCaption("終了");
@@ -101,6 +103,7 @@ void Thread1::PasteFromDevice() {
         return;
     }
     pWin1->PushButton6->SetCaption("中止");
+    pWin1->pPasteStops = true;
     pWin1->PushButton7->SetEnabled(false);
     pWin1->StaticText10->SetText("ペースト中です。ペースト終了まで数分かかる場合があります。");
     pWin1->RadioButton5->SetEnabled(false);
@@ -113,6 +116,7 @@ void Thread1::PasteFromDevice() {
     const bool stopped = PasteFolderItem();
     pWin1->ProgressBar2->SetVisible(false);
     pWin1->PushButton6->SetCaption("ペースト");
+    pWin1->pPasteStops = false;
     pWin1->StaticText10->SetEnabled(true);
     pWin1->PushButton2->SetEnabled(true);
     pWin1->PushButton2->SetCaption("終了");
@@ -135,13 +139,14 @@ void Thread1::PasteFromDevice() {
         pWin1->StaticText10->SetText(
             "ペーストが完了しました。終了ボタンを押して、本ソフトウェアを終了して下さい。");
         pWin1->PushButton6->SetEnabled(false);
-        pWin1->pPastePhase = 2;
+        pWin1->pPastePhase = Window1::kPasteFinished;
     }
     ReportOutcome("ペーストできなかったアイテムがあります。");
 }
 
 void Thread1::NetworkCopy() {
     pWin1->PushButton5->SetCaption("中止");
+    pWin1->pCopyStops = true;
     pWin1->PushButton7->SetEnabled(false);
     pWin1->StaticText10->SetText("ネットコピー中です。コピー終了まで数分かかる場合があります。");
     pWin1->RadioButton3->SetEnabled(false);
@@ -151,6 +156,7 @@ void Thread1::NetworkCopy() {
     const bool stopped = NetCopyPaste();
     pWin1->ProgressBar1->SetVisible(false);
     pWin1->PushButton5->SetCaption("コピー");
+    pWin1->pCopyStops = false;
     pWin1->StaticText10->SetEnabled(true);
     pWin1->PushButton2->SetEnabled(true);
     pWin1->PushButton2->SetCaption("終了");

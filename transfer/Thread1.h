@@ -27,8 +27,14 @@ class Thread1 : public Thread {
 public:
     // The wizard that started the run.
     std::shared_ptr<Window1> pWin1;
-    // 1 copy to the device, 2 paste from the device, 3 network copy; any other: nothing.
-    std::int32_t pMode = 0;
+    // What the run does; kNoTransfer: nothing.
+    enum Mode : std::int32_t {
+        kNoTransfer = 0,
+        kCopyToDevice = 1,
+        kPasteFromDevice = 2,
+        kNetworkCopy = 3,
+    };
+    Mode pMode = kNoTransfer;
     // True: an entry of the same name at the destination is replaced.
     bool pExist = false;
 

@@ -8,29 +8,8 @@
 #include "platform/work/FileWork.h"
 #include "transfer/Thread1.h"
 #include "transfer/TransferWalk.h"
+#include "wizard/ItemKinds.h"
 #include "wizard/Window1.h"
-
-namespace {
-
-// The transfer folder's sub-folder for an item kind; "" for a kind the
-// gathering never writes.
-String SubFolderName(const String& kind) {
-    if (kind == "AD")
-        return "App";
-    if (kind == "A")
-        return "App";
-    if (kind == "P")
-        return "Pref";
-    if (kind == "AS")
-        return "AS";
-    if (kind == "DD")
-        return "Doc";
-    if (kind == "D")
-        return "Doc";
-    return "";
-}
-
-} // namespace
 
 void Thread1::DeleteFolderItem() {
     const FolderItem transferFolder = GetFolderItem("temp");
@@ -67,11 +46,12 @@ bool Thread1::CopyFolderItem() {
     std::int32_t count = 0;
     const bool stopped = TransferWalk(*pWin1, [this, &count](const WalkRow& row) {
         const FolderItem& item = row.record.item;
-        const String name = SubFolderName(row.kind);
-        if (name == "") {
+        const ItemKind* kind = FindItemKind(row.kind);
+        if (kind == nullptr) {
             pFailures.Add(row.name, UnknownKindReason(row.kind));
             return false;
         }
+        const String name = kind->subFolder;
         // The transfer folder is opened anew for every item.
         const FolderItem transferFolder = GetFolderItem("temp");
         FolderItem subFolder;

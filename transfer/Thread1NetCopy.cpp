@@ -6,32 +6,11 @@
 
 #include "common/Globals.h"
 #include "common/TextEnco.h"
-#include "platform/files/StandardFolders.h"
 #include "transfer/ItemPlacement.h"
 #include "transfer/Thread1.h"
 #include "transfer/TransferWalk.h"
+#include "wizard/ItemKinds.h"
 #include "wizard/Window1.h"
-
-namespace {
-
-// This machine's folder for an item kind; Nil for a kind the gathering never writes.
-FolderItem DestinationFolder(const String& kind) {
-    if (kind == "AD")
-        return SpecialFolder::Applications();
-    if (kind == "A")
-        return SpecialFolder::Applications();
-    if (kind == "P")
-        return SpecialFolder::Preferences();
-    if (kind == "AS")
-        return SpecialFolder::ApplicationData();
-    if (kind == "DD")
-        return SpecialFolder::Documents();
-    if (kind == "D")
-        return SpecialFolder::Documents();
-    return Nil;
-}
-
-} // namespace
 
 bool Thread1::NetCopyPaste() {
     std::int32_t count = 0;
@@ -40,15 +19,16 @@ bool Thread1::NetCopyPaste() {
     std::vector<String> copied;
     return TransferWalk(*pWin1, [this, &count, &copied](const WalkRow& row) {
         const FolderItem& item = row.record.item;
-        const FolderItem destination = DestinationFolder(row.kind);
+        const ItemKind* kind = FindItemKind(row.kind);
+        const FolderItem destination = kind != nullptr ? kind->destination() : FolderItem();
         // An item gone with the old machine's disk is one that could not be copied.
         if (item == Nil || !item.Exists()) {
             pFailures.Add(row.name, MissingReason(item));
             return false;
         }
         if (destination == Nil || !destination.Exists()) {
-            pFailures.Add(row.name, destination == Nil ? UnknownKindReason(row.kind)
-                                                       : MissingReason(destination));
+            pFailures.Add(row.name, kind == nullptr ? UnknownKindReason(row.kind)
+                                                    : MissingReason(destination));
             return false;
         }
         pWin1->StaticText21->SetText(item.AbsolutePath() +

@@ -1,5 +1,6 @@
 // The paste of STEP 4 on the new machine: what the copy left in the transfer
-// folder's sub-folders goes into this machine's folders, in six steps.
+// folder's sub-folders goes into this machine's folders, one sub-folder after
+// the other.
 
 #include <set>
 #include <string>
@@ -8,40 +9,13 @@
 #include "common/Globals.h"
 #include "common/TextEnco.h"
 #include "platform/files/GetFolderItem.h"
-#include "platform/files/StandardFolders.h"
 #include "platform/threads/Cooperative.h"
 #include "transfer/ItemPlacement.h"
 #include "transfer/Thread1.h"
+#include "wizard/ItemKinds.h"
 #include "wizard/Window1.h"
 
 namespace {
-
-constexpr int kLastStep = 5;
-
-// The transfer folder's sub-folder that a step takes; "" for the steps without one.
-String StepSubFolderName(int step) {
-    if (step == 0)
-        return "App";
-    if (step == 2)
-        return "Pref";
-    if (step == 3)
-        return "AS";
-    if (step == 4)
-        return "Doc";
-    return "";
-}
-
-FolderItem StepDestination(int step) {
-    if (step == 0)
-        return SpecialFolder::Applications();
-    if (step == 2)
-        return SpecialFolder::Preferences();
-    if (step == 3)
-        return SpecialFolder::ApplicationData();
-    if (step == 4)
-        return SpecialFolder::Documents();
-    return Nil;
-}
 
 // The paths of the sub-folder's entries that the copy recorded, each as the
 // sub-folder names it.
@@ -80,10 +54,9 @@ bool ReportedUnreadable(const FolderItem& folder, TransferFailures& failures) {
 std::int32_t Thread1::PasteCount() {
     const FolderItem transferFolder = GetFolderItem("temp");
     std::int32_t count = 0;
-    for (int step = 0; step <= kLastStep; ++step) {
-        const String name = StepSubFolderName(step);
-        const FolderItem subFolder =
-            name == "" || transferFolder == Nil ? FolderItem() : transferFolder.Child(name);
+    for (const ItemKind* step : TransferSubFolders()) {
+        const String name = step->subFolder;
+        const FolderItem subFolder = transferFolder == Nil ? FolderItem() : transferFolder.Child(name);
         if (subFolder != Nil && subFolder.Exists()) {
             const auto recorded = RecordedPaths(subFolder, pRecord.NamesIn(name));
             for (int i = 1; i <= subFolder.Count(); ++i) {
@@ -104,10 +77,9 @@ bool Thread1::PasteFolderItem() {
     if (ReportedUnreadable(transferFolder, pFailures))
         return false;
     std::int32_t count = 0;
-    for (int step = 0; step <= kLastStep; ++step) {
-        const String name = StepSubFolderName(step);
-        if (name != "" &&
-            PasteSubFolder(transferFolder.Child(name), name, StepDestination(step), count))
+    for (const ItemKind* step : TransferSubFolders()) {
+        const String name = step->subFolder;
+        if (PasteSubFolder(transferFolder.Child(name), name, step->destination(), count))
             return true;
         coop::YieldToNextThread();
     }

@@ -1,8 +1,10 @@
 #include "transfer/TransferRecord.h"
 
+#include <algorithm>
 #include <string>
 
 #include "transfer/TransferFailures.h"
+#include "wizard/ItemKinds.h"
 
 namespace {
 
@@ -41,7 +43,9 @@ std::string UnescapedName(const std::string& escaped) {
 }
 
 bool IsSubFolderName(const String& name) {
-    return name == "App" || name == "Pref" || name == "AS" || name == "Doc";
+    const auto subFolders = TransferSubFolders();
+    return std::any_of(subFolders.begin(), subFolders.end(),
+                       [&name](const ItemKind* kind) { return name == kind->subFolder; });
 }
 
 FolderItem MarkOf(const FolderItem& transferFolder) {

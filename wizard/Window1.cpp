@@ -276,7 +276,7 @@ void Window1::InitApp() {
     StaticText10->SetEnabled(false);
     PushButton2->SetEnabled(false);
     if (ExistsCopyDone()) {
-        pPastePhase = 1;
+        pPastePhase = kPasteSide;
         PagePanel1->SetValue(3);
     }
 }
@@ -292,6 +292,7 @@ void Window1::InitCaption() {
     PushButton6->SetCaption("ペースト");
     PushButton7->SetCaption("戻る");
     PushButton8->SetCaption("中止");
+    pScanStops = true;
 
     RadioButton1->SetCaption("外部デバイス経由");
     RadioButton2->SetCaption("ネットワーク経由");

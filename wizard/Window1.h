@@ -70,14 +70,21 @@ public:
     Separator* Separator2 = nullptr;
     PushButton* PushButton7 = nullptr; // Back
 
-    // 0 copy side, 1 paste side (marker found at start-up), 2 paste finished.
-    std::int32_t pPastePhase = 0;
+    // Where this machine stands: the copy side, the paste side (the marker
+    // was found at start-up), or the paste finished.
+    enum PastePhase : std::int32_t { kCopySide = 0, kPasteSide = 1, kPasteFinished = 2 };
+    PastePhase pPastePhase = kCopySide;
     // The item record store: only appended to, through AddFIlist.
     std::vector<TransferItem> pFI;
     // Stop request for the transfer thread.
     bool pStopThread1 = false;
     // Stop request for the gathering thread.
     bool pStopThread2 = false;
+    // What a press of a start-or-stop button means, set with its caption:
+    // True while it stops the run going on.
+    bool pCopyStops = false;  // PushButton5: "中止", else "コピー"
+    bool pPasteStops = false; // PushButton6: "中止", else "ペースト"
+    bool pScanStops = false;  // PushButton8: "中止", else "再取得"
     // A transfer run is going: set by PutForCopy / PutForPaste, cleared by the
     // transfer thread when its run ends. The quit guard treats a running run
     // like a stopped one, so an unfinished transfer folder is never marked done.

@@ -79,13 +79,13 @@ bool Window1::CloseApp() {
         return false;
     if (pStopThread1 || pRunningCP || pIncompleteCP) {
         const QuitQuestion question =
-            UnfinishedRunQuestion(pStopThread1, pRunningCP, pPastePhase == 0);
+            UnfinishedRunQuestion(pStopThread1, pRunningCP, pPastePhase == kCopySide);
         const int answer = Globals::gCautionDlg(this, Globals::gBeep, 2, "", "強制終了",
                                                 "終了しない", question.message,
                                                 question.explanation);
         return answer == 2;
     }
-    if (pPastePhase == 0)
+    if (pPastePhase == kCopySide)
         CreateCopyDone();
     else
         DeleteCopyDone();

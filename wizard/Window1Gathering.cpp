@@ -61,6 +61,7 @@ void Window1::GetItem() {
     const FolderItem root =
         RadioButton1->Value() ? SpecialFolder::Applications() : OldApplicationsFolder(pVolNo);
     PushButton8->SetCaption("中止");
+    pScanStops = true;
     pStopThread2 = false;
     Window2::Instance()->Listbox1->DeleteAllRows();
     Window2::Instance()->StaticText1->SetVisible(true);
@@ -73,7 +74,7 @@ void Window1::GetItemSelect(const FolderItem& f) {
 }
 
 void Window1::PushButton8_Action() {
-    if (PushButton8->Caption() == "中止")
+    if (pScanStops)
         pStopThread2 = true;
     else
         GetItem();

@@ -72,7 +72,7 @@ void Window1::PushButton1_Action() {
 // Only the paste side works on STEP 4: the network route and the old
 // machine's copy end on STEP 3.
 bool Window1::RouteEndsBeforeStep4() const {
-    return RadioButton2->Value() || pPastePhase == 0 || pPastePhase == 2;
+    return RadioButton2->Value() || pPastePhase == kCopySide || pPastePhase == kPasteFinished;
 }
 
 // A route that ends on STEP 3 quits from there, so that a refused quit

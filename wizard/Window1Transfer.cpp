@@ -1,5 +1,5 @@
 // STEP 3's Copy and STEP 4's Paste buttons: each starts a transfer run, or
-// asks the running one to stop while it reads "中止". Each run is a new
+// asks the running one to stop while it reads "中止" (pCopyStops, pPasteStops). Each run is a new
 // transfer thread that the window neither keeps nor waits for.
 
 #include <memory>
@@ -14,7 +14,7 @@ namespace {
 
 // A transfer run for the wizard; the wizard learns of its end only through
 // the controls and flags that the run itself writes.
-void StartThread1(Window1& window, std::int32_t mode, bool exist) {
+void StartThread1(Window1& window, Thread1::Mode mode, bool exist) {
     const auto thread = std::make_shared<Thread1>();
     thread->pWin1 = std::static_pointer_cast<Window1>(window.shared_from_this());
     thread->pMode = mode;
@@ -25,7 +25,7 @@ void StartThread1(Window1& window, std::int32_t mode, bool exist) {
 } // namespace
 
 void Window1::PushButton5_Action() {
-    if (PushButton5->Caption() == "コピー") {
+    if (!pCopyStops) {
         if (RadioButton2->Value() && !RadioButton3->Value() && !RadioButton4->Value()) {
             Globals::gCautionDlg1(this, Globals::gBeep,
                                   "既存アイテムの処理方法が選択されていません。",
@@ -39,7 +39,7 @@ void Window1::PushButton5_Action() {
 }
 
 void Window1::PushButton6_Action() {
-    if (PushButton6->Caption() == "ペースト") {
+    if (!pPasteStops) {
         if (!RadioButton5->Value() && !RadioButton6->Value()) {
             Globals::gCautionDlg1(this, Globals::gBeep,
                                   "既存アイテムの処理方法が選択されていません。",
@@ -65,12 +65,13 @@ void Window1::PutForCopy() {
     pStopThread1 = false;
     pStartCP = true;
     pRunningCP = true;
-    StartThread1(*this, RadioButton1->Value() ? 1 : 3, RadioButton3->Value());
+    StartThread1(*this, RadioButton1->Value() ? Thread1::kCopyToDevice : Thread1::kNetworkCopy,
+                 RadioButton3->Value());
 }
 
 void Window1::PutForPaste() {
     pStopThread1 = false;
     pStartCP = true;
     pRunningCP = true;
-    StartThread1(*this, 2, RadioButton5->Value());
+    StartThread1(*this, Thread1::kPasteFromDevice, RadioButton5->Value());
 }

@@ -218,7 +218,7 @@ protected:
         PutMarker();
         auto wizard = Window1::Instance();
         Window1TestAccess::StartRun(*wizard);
-        wizard->pPastePhase = pastePhase;
+        wizard->pPastePhase = static_cast<Window1::PastePhase>(pastePhase);
         wizard->pStopThread1 = stopped;
         wizard->StaticText25->SetText("/temp/App をペースト中...");
         wizard->PushButton2->SetCaption("終了");

@@ -100,7 +100,7 @@ TEST_P(MarkerTableTest, QuitLeavesTheMarkerAsTheTableSays) {
     if (row.markedBefore)
         MarkAll();
     auto wizard = Window1::Instance();
-    wizard->pPastePhase = row.pastePhase;
+    wizard->pPastePhase = static_cast<Window1::PastePhase>(row.pastePhase);
     if (row.run != Run::None)
         Window1TestAccess::StartRun(*wizard);
     wizard->pStopThread1 = row.run == Run::Stopped;
