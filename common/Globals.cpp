@@ -18,7 +18,6 @@ void ReleaseModuleState() {
     gAppName = {};
     gAppTypeCre = {};
     gDocTypeCre = {};
-    gDlist = {};
 }
 
 void gExtractBodyAndExtn(const String& name, String& body, String& extn) {
@@ -114,16 +113,18 @@ void gCautionDlg1(Window* parent, bool beep, const String& message, const String
     gCautionDlg(parent, beep, 1, "", "", "OK", message, explanation);
 }
 
+// Each deletion has its work list of its own: deletions on several threads
+// at once never take each other's entries.
 void gDeleteFolder(const FolderItem& f) {
-    gDeleteFolder2(f);
-    for (std::size_t i = 0; i < gDlist.size(); ++i) {
-        gDlist[i].Delete();
+    std::vector<FolderItem> dlist;
+    gDeleteFolder2(f, dlist);
+    for (std::size_t i = 0; i < dlist.size(); ++i) {
+        dlist[i].Delete();
         coop::YieldToNextThread();
     }
-    gDlist.clear();
 }
 
-void gDeleteFolder2(const FolderItem& f) {
+void gDeleteFolder2(const FolderItem& f, std::vector<FolderItem>& dlist) {
     // A read-only folder that a copy brought along is still emptied.
     f.SetPermissions(0700);
     for (int i = 1; i <= f.Count(); ++i) {
@@ -131,13 +132,13 @@ void gDeleteFolder2(const FolderItem& f) {
         if (c != Nil) {
             // A link is never a folder here: deleting it never reaches what it points to.
             if (c.Directory())
-                gDeleteFolder2(c);
+                gDeleteFolder2(c, dlist);
             else
-                gDlist.push_back(c);
+                dlist.push_back(c);
         }
         coop::YieldToNextThread();
     }
-    gDlist.push_back(f);
+    dlist.push_back(f);
 }
 
 }  // namespace Globals

@@ -28,8 +28,6 @@ enum CatalogueRow : std::int32_t {
     kKelmo = 4,
     kBrisko = 9,
 };
-// The work list of one folder deletion; empty between deletions.
-inline std::vector<FolderItem> gDlist;
 
 // Releases the module's arrays at the end of the application.
 void ReleaseModuleState();
@@ -53,6 +51,7 @@ int gCautionDlg(Window* parent, bool beep, int buttons, const String& alternate,
 void gCautionDlg1(Window* parent, bool beep, const String& message, const String& explanation);
 
 void gDeleteFolder(const FolderItem& f);
-void gDeleteFolder2(const FolderItem& f);
+// Adds f's entries, deepest first, then f itself to the deletion's work list.
+void gDeleteFolder2(const FolderItem& f, std::vector<FolderItem>& dlist);
 
 }  // namespace Globals

@@ -75,8 +75,10 @@ void Control::RefreshWindow() {
 void Control::Raise(const std::function<void()>& handler) {
     if (!handler)
         return;
-    // A copy, as the handler may replace itself while it runs.
+    // A copy, as the handler may replace itself while it runs; the window
+    // lives until the handler returns, though it close the window and yield.
     const std::function<void()> running = handler;
+    const auto window = window_.weak_from_this().lock();
     coop::Guard(running);
 }
 

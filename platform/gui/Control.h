@@ -66,7 +66,7 @@ protected:
     void RefreshWindow();
 
     // Runs an event handler of this control inside the exception guard.
-    static void Raise(const std::function<void()>& handler);
+    void Raise(const std::function<void()>& handler);
 
     // Whether this container lets a child on the given page be seen.
     virtual bool ShowsPage(int panelIndex) const;

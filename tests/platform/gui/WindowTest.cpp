@@ -84,6 +84,25 @@ TEST_F(WindowTest, AClosedWindowOutlivesTheEventThatClosedIt) {
     EXPECT_TRUE(RunEventLoopUntil([&] { return watched.expired(); }));
 }
 
+TEST_F(WindowTest, AWindowClosedByItsHandlerLivesUntilTheHandlerReturnsThoughItYields) {
+    std::weak_ptr<ButtonWindow> watched;
+    bool aliveAfterYielding = false;
+    {
+        auto window = ButtonWindow::Instance();
+        watched = window;
+        window->Button->OnAction = [&watched, &aliveAfterYielding, raw = window.get()] {
+            raw->Close();
+            RunEventLoopUntil([] { return false; }, 50);
+            aliveAfterYielding = !watched.expired();
+        };
+    }
+    PushButton* button = watched.lock()->Button;
+    Click(*button);
+
+    EXPECT_TRUE(aliveAfterYielding);
+    EXPECT_TRUE(RunEventLoopUntil([&] { return watched.expired(); }));
+}
+
 TEST_F(WindowTest, TheCloseBoxAsksCancelCloseAndTrueKeepsTheWindow) {
     auto window = PagedWindow::Instance();
     window->refuseClose = true;
