@@ -8,7 +8,7 @@ packages=(
     libicu-dev libboost-context-dev
     fonts-noto-cjk
     xvfb xauth
-    clang-14 libclang-rt-14-dev
+    clang-14 libclang-rt-14-dev clang-format-14
 )
 
 missing=()
