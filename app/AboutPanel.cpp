@@ -15,13 +15,12 @@ StaticText* AddLabel(Window& window, const char* name, int left, int top, int wi
     return label;
 }
 
-const char* const kCredits =
-    "DRAVO Migration Assistant\n"
-    "moves DRAVO Software applications with their preferences,\n"
-    "Application Support and document folders to a new Mac.\n\n"
-    "© DRAVO Software";
+const char* const kCredits = "DRAVO Migration Assistant\n"
+                             "moves DRAVO Software applications with their preferences,\n"
+                             "Application Support and document folders to a new Mac.\n\n"
+                             "© DRAVO Software";
 
-}  // namespace
+} // namespace
 
 void AboutPanel::Layout() {
     SetContentSize(420, 260);
@@ -37,18 +36,24 @@ void AboutPanel::Layout() {
     SetMenuBarVisible(true);
 }
 
-void AboutPanel::CreateControls() { _CreateControls0(); }
+void AboutPanel::CreateControls() {
+    _CreateControls0();
+}
 
 void AboutPanel::_CreateControls0() {
-    StaticText2 = AddLabel(*this, "StaticText2", 40, 138, 340, 110, kCredits, 10, true, RGB(51, 0, 0));
-    StaticText1 = AddLabel(*this, "StaticText1", 160, 74, 100, 15, "Ver. 1.0.0", 12, true, RGB(0, 51, 102));
+    StaticText2 =
+        AddLabel(*this, "StaticText2", 40, 138, 340, 110, kCredits, 10, true, RGB(51, 0, 0));
+    StaticText1 =
+        AddLabel(*this, "StaticText1", 160, 74, 100, 15, "Ver. 1.0.0", 12, true, RGB(0, 51, 102));
     StaticText3 = AddLabel(*this, "StaticText3", 20, 22, 380, 50, "", 32, false, RGB(0, 0, 255));
     StaticText3->SetItalic(true);
     StaticText4 = AddLabel(*this, "StaticText4", 140, 100, 140, 20, "Universal Application", 10,
                            false, RGB(0, 51, 102));
 }
 
-void AboutPanel::Event_Open() { StaticText3->SetText("DRAVO 移行アシスタント"); }
+void AboutPanel::Event_Open() {
+    StaticText3->SetText("DRAVO 移行アシスタント");
+}
 
 bool AboutPanel::Event_MouseDown(int, int) {
     Hide();

@@ -6,10 +6,10 @@
 
 class AboutPanel : public Window {
 public:
-    StaticText* StaticText2 = nullptr;  // credits
-    StaticText* StaticText1 = nullptr;  // version line
-    StaticText* StaticText3 = nullptr;  // title line
-    StaticText* StaticText4 = nullptr;  // build line
+    StaticText* StaticText2 = nullptr; // credits
+    StaticText* StaticText1 = nullptr; // version line
+    StaticText* StaticText3 = nullptr; // title line
+    StaticText* StaticText4 = nullptr; // build line
 
 protected:
     void Layout() override;

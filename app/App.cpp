@@ -4,10 +4,13 @@
 #include "app/MenuBar1.h"
 #include "common/Globals.h"
 
-void App::Event_Open() { InitApp(); }
+void App::Event_Open() {
+    InitApp();
+}
 
 void App::Event_EnableMenuItems() {
-    if (auto about = MenuBar1::Instance()->FindItem("AppleAbout")) about->SetEnabled(true);
+    if (auto about = MenuBar1::Instance()->FindItem("AppleAbout"))
+        about->SetEnabled(true);
 }
 
 bool App::_AppleAbout_Action() {
@@ -23,8 +26,9 @@ void App::InitApp() {
                              "Reelmint", "Norvik", "Pelloq", "Brisko", "Lutemo", "Dorvan"})
         gAppName.push_back(name);
 
-    for (const char* code : {"APPLqWt1", "APPLqWt2", "APPLqWt3", "APPLqWt4", "APPLqWt5", "APPLqWt6",
-                             "APPLqWtf", "APPLqWtj", "APPLqWtk", "APPLqWtm", "APPLqWtq", "APPLqWtr"})
+    for (const char* code :
+         {"APPLqWt1", "APPLqWt2", "APPLqWt3", "APPLqWt4", "APPLqWt5", "APPLqWt6", "APPLqWtf",
+          "APPLqWtj", "APPLqWtk", "APPLqWtm", "APPLqWtq", "APPLqWtr"})
         gAppTypeCre.push_back(code);
 
     for (const char* code : {"Tbx3qWt1", "Tcx3qWt1", "TpxlqWt4", "TkmoqWt5"})

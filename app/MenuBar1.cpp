@@ -17,14 +17,17 @@ std::shared_ptr<MenuItem> MakeItem(const char* name, const char* text, const cha
     return item;
 }
 
-}  // namespace
+} // namespace
 
 std::shared_ptr<MenuBar1> MenuBar1::Instance() {
-    if (!SharedBar()) SharedBar() = std::make_shared<MenuBar1>();
+    if (!SharedBar())
+        SharedBar() = std::make_shared<MenuBar1>();
     return SharedBar();
 }
 
-void MenuBar1::Release() { SharedBar().reset(); }
+void MenuBar1::Release() {
+    SharedBar().reset();
+}
 
 MenuBar1::MenuBar1() {
     Untitled0();

@@ -12,7 +12,7 @@ namespace {
 // A PkgInfo holds one TypeCre; a longer first line reads as no code at all.
 constexpr std::size_t kTypeCreLength = 8;
 
-}  // namespace
+} // namespace
 
 void ReleaseModuleState() {
     gAppName = {};
@@ -46,11 +46,14 @@ bool gAppPackage(const FolderItem& f) {
 }
 
 String gGetTypeCre(const FolderItem& f) {
-    if (!gAppPackage(f)) return f.MacType() + f.MacCreator();
+    if (!gAppPackage(f))
+        return f.MacType() + f.MacCreator();
     FolderItem p = f.Child("contents").Child("PkgInfo");
-    if (p == Nil || !p.Exists()) return "";
+    if (p == Nil || !p.Exists())
+        return "";
     TextInputStream stream = p.OpenAsTextFile();
-    if (stream == Nil) return "";
+    if (stream == Nil)
+        return "";
     return stream.ReadLine(kTypeCreLength);
 }
 
@@ -63,10 +66,13 @@ String gAbsPath_ex(const String& s) {
         return record->absolutePath ? String::FromBytes(*record->absolutePath, s.Encoding()) : s;
     // Byte positions from 1, as the record's fields are counted.
     for (std::size_t i = 1; i + 2 <= bytes.size(); ++i) {
-        const auto at = [&bytes](std::size_t pos) { return static_cast<unsigned char>(bytes[pos - 1]); };
+        const auto at = [&bytes](std::size_t pos) {
+            return static_cast<unsigned char>(bytes[pos - 1]);
+        };
         if (at(i) == 0x00 && at(i + 1) == 0x02 && at(i + 2) == 0x00 && i + 3 <= bytes.size()) {
             const std::size_t length = at(i + 3);
-            if (length > 0) return MidB(s, static_cast<int>(i + 4), static_cast<int>(length));
+            if (length > 0)
+                return MidB(s, static_cast<int>(i + 4), static_cast<int>(length));
         }
         coop::YieldToNextThread();
     }
@@ -77,7 +83,8 @@ void gWait(double ms) {
     const double start = coop::Microseconds();
     while (true) {
         const double now = coop::Microseconds();
-        if (start + ms * 1000 < now) return;
+        if (start + ms * 1000 < now)
+            return;
         // Sleeps meanwhile: the other threads and the windows go on.
         coop::SleepUntil(start + ms * 1000);
     }
@@ -87,7 +94,8 @@ int gCautionDlg(Window* parent, bool beep, int buttons, const String& alternate,
                 const String& cancel, const String& action, const String& message,
                 const String& explanation) {
     MessageDialog dialog;
-    if (beep) Beep();
+    if (beep)
+        Beep();
     dialog.SetIcon(MessageDialog::kCautionIcon);
     if (buttons > 2) {
         dialog.AlternateButton().SetVisible(true);
@@ -103,9 +111,12 @@ int gCautionDlg(Window* parent, bool beep, int buttons, const String& alternate,
 
     MessageDialogButton* pressed =
         parent != nullptr ? dialog.ShowModalWithin(*parent) : dialog.ShowModal();
-    if (pressed == &dialog.AlternateButton()) return 0;
-    if (pressed == &dialog.CancelButton()) return 1;
-    if (pressed == &dialog.ActionButton()) return 2;
+    if (pressed == &dialog.AlternateButton())
+        return 0;
+    if (pressed == &dialog.CancelButton())
+        return 1;
+    if (pressed == &dialog.ActionButton())
+        return 2;
     return 1;
 }
 
@@ -141,4 +152,4 @@ void gDeleteFolder2(const FolderItem& f, std::vector<FolderItem>& dlist) {
     dlist.push_back(f);
 }
 
-}  // namespace Globals
+} // namespace Globals

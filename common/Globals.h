@@ -54,4 +54,4 @@ void gDeleteFolder(const FolderItem& f);
 // Adds f's entries, deepest first, then f itself to the deletion's work list.
 void gDeleteFolder2(const FolderItem& f, std::vector<FolderItem>& dlist);
 
-}  // namespace Globals
+} // namespace Globals

@@ -26,7 +26,8 @@ String gAbsPath_dc(const String& text, bool fileMode) {
     const OSErr err = ResolveAlias(nullptr, h, &target, &wasChanged);
     String path;
     if (err == noErr) {
-        path = DecrareEtc::GetFullPath(target.vRefNum, target.parID) + DecrareEtc::PStringText(target.name);
+        path = DecrareEtc::GetFullPath(target.vRefNum, target.parID) +
+               DecrareEtc::PStringText(target.name);
         path = TextEnco::gEncText(path, "Shift-JIS", "UTF-8");
         // An item that vanished since it was resolved gets no ":" rather than a crash.
         const FolderItem resolved = GetFolderItem(path, 0);

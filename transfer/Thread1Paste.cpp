@@ -56,7 +56,8 @@ std::int32_t Thread1::PasteCount() {
     std::int32_t count = 0;
     for (const ItemKind* step : TransferSubFolders()) {
         const String name = step->subFolder;
-        const FolderItem subFolder = transferFolder == Nil ? FolderItem() : transferFolder.Child(name);
+        const FolderItem subFolder =
+            transferFolder == Nil ? FolderItem() : transferFolder.Child(name);
         if (subFolder != Nil && subFolder.Exists()) {
             const auto recorded = RecordedPaths(subFolder, pRecord.NamesIn(name));
             for (int i = 1; i <= subFolder.Count(); ++i) {

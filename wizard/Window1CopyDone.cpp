@@ -80,9 +80,9 @@ bool Window1::CloseApp() {
     if (pStopThread1 || pRunningCP || pIncompleteCP) {
         const QuitQuestion question =
             UnfinishedRunQuestion(pStopThread1, pRunningCP, pPastePhase == kCopySide);
-        const int answer = Globals::gCautionDlg(this, Globals::gBeep, 2, "", "強制終了",
-                                                "終了しない", question.message,
-                                                question.explanation);
+        const int answer =
+            Globals::gCautionDlg(this, Globals::gBeep, 2, "", "強制終了", "終了しない",
+                                 question.message, question.explanation);
         return answer == 2;
     }
     if (pPastePhase == kCopySide)

@@ -48,8 +48,7 @@ std::string PosixEntryName(const String& macName) {
 }
 
 // The stream, the reason kept when there is none.
-template <class Stream, class Open>
-Stream OpenStream(std::string& lastError, Open open) {
+template <class Stream, class Open> Stream OpenStream(std::string& lastError, Open open) {
     std::string error;
     Stream stream = open(error);
     lastError = stream == Nil ? std::move(error) : std::string();
@@ -187,10 +186,9 @@ bool FolderItem::CreateAsFolder() const {
 
 TextOutputStream FolderItem::CreateTextFile() const {
     State& state = *state_;
-    auto stream =
-        OpenStream<TextOutputStream>(state.lastError, [&](std::string& error) {
-            return TextOutputStream::Create(state.path, error);
-        });
+    auto stream = OpenStream<TextOutputStream>(state.lastError, [&](std::string& error) {
+        return TextOutputStream::Create(state.path, error);
+    });
     files::FolderListing::Forget(std::string(files::ParentPath(state.path)));
     return stream;
 }

@@ -17,7 +17,9 @@ namespace {
 
 // The cooperative thread running now (null on the event loop's own stack):
 // an expand's handler runs on the thread that raised it.
-const void* CurrentCaller() { return coop::CurrentThreadKey(); }
+const void* CurrentCaller() {
+    return coop::CurrentThreadKey();
+}
 
 // True when `row` lies somewhere below `ancestor` (not when it is `ancestor`).
 bool IsUnder(const ListRow* row, const ListRow* ancestor) {

@@ -18,8 +18,8 @@ bool Fits(const QFont& font, const QString& text, int width, int height, bool wr
     const QFontMetrics metrics(font);
     if (!wrapped)
         return metrics.horizontalAdvance(text) <= width;
-    const QRect needed = metrics.boundingRect(QRect(0, 0, width, 1 << 20),
-                                              Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
+    const QRect needed = metrics.boundingRect(
+        QRect(0, 0, width, 1 << 20), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
     return needed.height() <= height;
 }
 

@@ -42,7 +42,8 @@ void Scheduler::RunPass() {
 void Scheduler::WakeFromAnyThread() {
     std::lock_guard lock(wakeMutex_);
     if (wakeTarget_)
-        QMetaObject::invokeMethod(wakeTarget_, [] {}, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            wakeTarget_, [] {}, Qt::QueuedConnection);
 }
 
 bool Scheduler::Pass() {

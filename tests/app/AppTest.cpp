@@ -45,7 +45,8 @@ TEST_F(AppTest, InitAppFillsTheCatalogueInTableOrderAndSwitchesTheBeepOn) {
     EXPECT_EQ(gAppTypeCre[11].ToUTF8(), "APPLqWtr");
     EXPECT_EQ(gDocTypeCre[0].ToUTF8(), "Tbx3qWt1");
     EXPECT_EQ(gDocTypeCre[3].ToUTF8(), "TkmoqWt5");
-    for (const String& code : gAppTypeCre) EXPECT_FALSE(code == "APPLqWts");
+    for (const String& code : gAppTypeCre)
+        EXPECT_FALSE(code == "APPLqWts");
 }
 
 TEST_F(AppTest, TheMenusHoldTheItemsInOrder) {
@@ -58,7 +59,8 @@ TEST_F(AppTest, TheMenusHoldTheItemsInOrder) {
     EXPECT_EQ(ShortcutText(*file->Item(0)), "Ctrl+Q");
 
     std::vector<std::string> names;
-    for (int i = 0; i < edit->Count(); ++i) names.push_back(edit->Item(i)->Name());
+    for (int i = 0; i < edit->Count(); ++i)
+        names.push_back(edit->Item(i)->Name());
     EXPECT_EQ(names, (std::vector<std::string>{"EditUndo", "UntitledMenu1", "EditCut", "EditCopy",
                                                "EditPaste", "EditClear", "UntitledMenu0",
                                                "EditSelectAll", "AppleAbout"}));
@@ -91,4 +93,4 @@ TEST_F(AppTest, AboutShowsTheVersionAndReturnsTrueOnceClickedAway) {
         EXPECT_EQ(dynamic_cast<AboutPanel*>(window.get()), nullptr) << "the panel was not closed";
 }
 
-}  // namespace
+} // namespace

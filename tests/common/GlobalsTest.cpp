@@ -39,8 +39,7 @@ TEST_P(NameSplitTest, SplitsAtTheLastDot) {
 
 INSTANTIATE_TEST_SUITE_P(Names, NameSplitTest,
                          ::testing::Values(NameSplit{"a.b.c", "a.b", "c"},
-                                           NameSplit{"temp", "temp", ""},
-                                           NameSplit{"x.", "x", ""},
+                                           NameSplit{"temp", "temp", ""}, NameSplit{"x.", "x", ""},
                                            NameSplit{".hidden", "", "hidden"},
                                            NameSplit{"MyApp.app", "MyApp", "app"},
                                            NameSplit{"ソフト.書類.app", "ソフト.書類", "app"}));
@@ -73,8 +72,7 @@ TEST(TypeAndCreator, PackagesAnswerFromPkgInfoWhateverTheCaseOfContents) {
 
 TEST(TypeAndCreator, FilesAnswerFromFinderInformationInEitherStorage) {
     FakeMacDisk disk;
-    FolderItem inAttribute =
-        disk.TypedFile("Docs/a", "Tbx3", "qWt1", Storage::ExtendedAttribute);
+    FolderItem inAttribute = disk.TypedFile("Docs/a", "Tbx3", "qWt1", Storage::ExtendedAttribute);
     FolderItem companion = disk.TypedFile("Docs/c", "Tpxl", "qWt4", Storage::AppleDouble);
     FolderItem plain = disk.File("Docs/plain", "text");
 
@@ -134,7 +132,8 @@ TEST(DeleteFolder, DeletesALinkButNeverWhatItPointsTo) {
 }
 
 TEST(DeleteFolder, GoesOnPastAnEntryThatCannotBeDeleted) {
-    if (geteuid() == 0) GTEST_SKIP() << "root deletes everything";
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root deletes everything";
     FakeMacDisk disk;
     disk.File("victim/locked/file", "x");
     disk.File("victim/free", "y");
@@ -236,23 +235,31 @@ TEST_P(CautionTest, ReturnsTheButtonPressed) {
         EXPECT_EQ(modal.cancelButton.visible, row.buttons > 1);
         EXPECT_EQ(modal.alternateButton.visible, row.buttons > 2);
         switch (row.press) {
-        case Modal::Answer::ActionButton: modal.PressActionButton(); break;
-        case Modal::Answer::CancelButton: modal.PressCancelButton(); break;
-        case Modal::Answer::AlternateButton: modal.PressAlternateButton(); break;
-        default: modal.CloseWithoutButton(); break;
+        case Modal::Answer::ActionButton:
+            modal.PressActionButton();
+            break;
+        case Modal::Answer::CancelButton:
+            modal.PressCancelButton();
+            break;
+        case Modal::Answer::AlternateButton:
+            modal.PressAlternateButton();
+            break;
+        default:
+            modal.CloseWithoutButton();
+            break;
         }
     });
-    EXPECT_EQ(gCautionDlg(nullptr, false, row.buttons, "別", "強制終了", "終了しない", "本文", "説明"),
-              row.result);
+    EXPECT_EQ(
+        gCautionDlg(nullptr, false, row.buttons, "別", "強制終了", "終了しない", "本文", "説明"),
+        row.result);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, CautionTest,
-    ::testing::Values(CautionCase{1, Modal::Answer::ActionButton, 2},
-                      CautionCase{2, Modal::Answer::ActionButton, 2},
-                      CautionCase{2, Modal::Answer::CancelButton, 1},
-                      CautionCase{3, Modal::Answer::AlternateButton, 0},
-                      CautionCase{3, Modal::Answer::Closed, 1}));
+INSTANTIATE_TEST_SUITE_P(Buttons, CautionTest,
+                         ::testing::Values(CautionCase{1, Modal::Answer::ActionButton, 2},
+                                           CautionCase{2, Modal::Answer::ActionButton, 2},
+                                           CautionCase{2, Modal::Answer::CancelButton, 1},
+                                           CautionCase{3, Modal::Answer::AlternateButton, 0},
+                                           CautionCase{3, Modal::Answer::Closed, 1}));
 
 TEST_F(GlobalsGuiTest, OneButtonCautionShowsOK) {
     ModalScript::Push([](Modal& modal) {
@@ -264,4 +271,4 @@ TEST_F(GlobalsGuiTest, OneButtonCautionShowsOK) {
     gCautionDlg1(nullptr, false, "失敗しました。", "");
 }
 
-}  // namespace
+} // namespace

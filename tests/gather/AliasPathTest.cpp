@@ -184,8 +184,7 @@ protected:
 TEST_P(SameNamedDisks, TheRecordsDiskKeepsItsPlaceThroughItsMacPath) {
     const SameNameCase& c = GetParam();
     SetPreferredVolume(c.preferredVolume < 0 ? FolderItem() : Volume(c.preferredVolume));
-    AliasRecordFields fields =
-        AliasFieldsFor("Macintosh HD", kFolder, AliasTargetKind::Folder, 2);
+    AliasRecordFields fields = AliasFieldsFor("Macintosh HD", kFolder, AliasTargetKind::Folder, 2);
     fields.volumeCreated = c.recordDate;
     const std::string foundOn = c.foundOn;
     if (foundOn.empty())
@@ -196,8 +195,9 @@ TEST_P(SameNamedDisks, TheRecordsDiskKeepsItsPlaceThroughItsMacPath) {
 
     if (foundOn.empty()) {
         EXPECT_TRUE(path.IsEmpty());
-        EXPECT_EQ(message_,
-                  "「Macintosh HD:Users:taro:Documents:Kelmo書類」が見つかりません。再指定して下さい。");
+        EXPECT_EQ(
+            message_,
+            "「Macintosh HD:Users:taro:Documents:Kelmo書類」が見つかりません。再指定して下さい。");
         return;
     }
     EXPECT_EQ(path.ToUTF8(), "Macintosh HD:Users:taro:Documents:Kelmo書類:");

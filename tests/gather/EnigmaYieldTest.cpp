@@ -11,7 +11,6 @@
 #include "tests/support/gui/GuiTest.h"
 #include "tests/support/gui/PassCounter.h"
 
-
 class EnigmaYields : public GuiTest {
 protected:
     void SetUp() override {

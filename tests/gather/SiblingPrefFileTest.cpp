@@ -217,7 +217,6 @@ TEST_F(SiblingPrefFileLabels, KelmoEntriesAreShiftJISAndUnconverted) {
     }
 }
 
-
 // Kelmo's file decodes nothing, so its reading yields exactly once per
 // skipped value and once per entry: a long file keeps the windows alive.
 class SiblingPrefFileYields : public GuiTest {

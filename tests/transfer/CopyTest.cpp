@@ -8,8 +8,8 @@
 
 #include "gather/Window2.h"
 #include "platform/gui/Application.h"
-#include "tests/transfer/TransferTest.h"
 #include "tests/support/TreeSnapshot.h"
+#include "tests/transfer/TransferTest.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/transfer/TransferTest.h"
 #include "tests/support/TreeSnapshot.h"
+#include "tests/transfer/TransferTest.h"
 
 namespace {
 

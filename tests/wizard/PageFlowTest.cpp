@@ -7,9 +7,9 @@
 #include <ostream>
 #include <string>
 
+#include "gather/Window2.h"
 #include "tests/support/FakeMachine.h"
 #include "tests/support/gui/UserActions.h"
-#include "gather/Window2.h"
 #include "tests/wizard/WizardTest.h"
 #include "wizard/Window3.h"
 

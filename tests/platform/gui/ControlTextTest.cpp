@@ -82,8 +82,9 @@ TEST_F(ControlTextTest, ATwoLineTextThatWouldWrapToThreeIsDrawnSmallerToFitItsBo
     line->SetText("コピーが完了しました。終了ボタンを押して、本ソフトウェアを終了して下さい。\n"
                   "その後、外部デバイスを新マシンに繋ぎ直して、再度起動してください。");
     const QLabel* label = static_cast<const QLabel*>(line->Widget());
-    const QRect needed = QFontMetrics(label->font())
-                             .boundingRect(QRect(0, 0, 430, 10000), Qt::TextWordWrap, label->text());
+    const QRect needed =
+        QFontMetrics(label->font())
+            .boundingRect(QRect(0, 0, 430, 10000), Qt::TextWordWrap, label->text());
     EXPECT_LE(needed.height(), 44);
     EXPECT_LT(label->font().pixelSize(), 12);
     EXPECT_GE(label->font().pixelSize(), 10);

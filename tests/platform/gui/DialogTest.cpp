@@ -173,8 +173,8 @@ protected:
 
     // Presses the caption once the dialog is up, then calls pressed; gives up
     // after five seconds.
-    void PressWhenShown(const std::string& caption, std::function<void()> pressed = [] {},
-                        int attemptsLeft = 250) {
+    void PressWhenShown(
+        const std::string& caption, std::function<void()> pressed = [] {}, int attemptsLeft = 250) {
         RunLater(20, [this, caption, pressed, attemptsLeft] {
             if (PressModalButton(caption))
                 return pressed();

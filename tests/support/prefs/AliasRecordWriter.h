@@ -14,9 +14,9 @@ enum class AliasTargetKind : std::uint16_t { File = 0, Folder = 1 };
 struct AliasRecordFields {
     int version = 2; // 2 or 3
     AliasTargetKind kind = AliasTargetKind::Folder;
-    std::string volumeName; // fixed field of version 2, Mac Japanese, at most 27 bytes
+    std::string volumeName;          // fixed field of version 2, Mac Japanese, at most 27 bytes
     std::uint32_t volumeCreated = 0; // Mac seconds since 1904
-    std::string targetName; // fixed field of version 2, Mac Japanese, at most 63 bytes
+    std::string targetName;          // fixed field of version 2, Mac Japanese, at most 63 bytes
     std::uint32_t parentID = 0;
     std::uint32_t targetID = 0;
     std::optional<std::string> parentName;        // tag 0, Mac Japanese
