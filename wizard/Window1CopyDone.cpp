@@ -17,55 +17,86 @@ bool IsAssistantBundle(const FolderItem& entry) {
     return Globals::gAppPackage(entry) && Globals::gGetTypeCre(entry) == "APPLqWts";
 }
 
-// The marker item of a bundle; Nil when its folders are missing.
-FolderItem MarkerIn(const FolderItem& bundle) {
+// The bundle's "Resources" item; Nil when its "contents" folder is missing.
+FolderItem ResourcesIn(const FolderItem& bundle) {
     const FolderItem contents = bundle.Child("contents");
     if (contents == Nil)
         return Nil;
-    const FolderItem resources = contents.Child("Resources");
+    return contents.Child("Resources");
+}
+
+// The marker item of a bundle; Nil when its folders are missing.
+FolderItem MarkerIn(const FolderItem& bundle) {
+    const FolderItem resources = ResourcesIn(bundle);
     if (resources == Nil)
         return Nil;
     return resources.Child("CopyDone");
 }
 
-// Hands the marker item of each assistant bundle beside the program to
-// visit, in entry order, yielding after every entry. The entry count is read
-// afresh on each pass. visit answers True to end the scan; the scan answers
-// whether it was ended so.
-bool ScanAssistantBundles(const std::function<bool(const FolderItem& marker)>& visit) {
+// Hands each assistant bundle beside the program to visit, in entry order,
+// yielding after every entry. The entry count is read afresh on each pass.
+// visit answers True to end the scan; the scan answers whether it was ended so.
+bool ScanAssistantBundles(const std::function<bool(const FolderItem& bundle)>& visit) {
     const FolderItem programFolder = GetFolderItem("");
     if (programFolder == Nil)
         return false;
     for (int i = 1; i <= programFolder.Count(); ++i) {
         const FolderItem entry = programFolder.Item(i);
-        if (entry != Nil && IsAssistantBundle(entry) && visit(MarkerIn(entry)))
+        if (entry != Nil && IsAssistantBundle(entry) && visit(entry))
             return true;
         coop::YieldToNextThread();
     }
     return false;
 }
 
+// Writes the marker of a bundle as a new empty file in its real "Resources"
+// folder, never through a link; the reason when that fails, else "".
+String WriteMarker(const FolderItem& resources) {
+    const FolderItem marker = resources.Child("CopyDone");
+    if (marker == Nil)
+        return resources.LastError();
+    TextOutputStream stream = marker.CreateTextFile();
+    if (stream == Nil)
+        return marker.LastError();
+    stream.Close();
+    const String failure = stream.LastError();
+    if (!failure.IsEmpty())
+        marker.Delete();
+    return failure;
+}
+
 } // namespace
 
 bool Window1::ExistsCopyDone() {
-    return ScanAssistantBundles(
-        [](const FolderItem& marker) { return marker != Nil && marker.Exists(); });
+    return ScanAssistantBundles([](const FolderItem& bundle) {
+        const FolderItem marker = MarkerIn(bundle);
+        return marker != Nil && marker.Exists();
+    });
 }
 
+// A marker that can't be written leaves that bundle unmarked, and the user is
+// told: the next start from it does not open on the paste.
 void Window1::CreateCopyDone() {
-    ScanAssistantBundles([](const FolderItem& marker) {
-        if (marker == Nil)
+    ScanAssistantBundles([this](const FolderItem& bundle) {
+        const FolderItem resources = ResourcesIn(bundle);
+        if (resources == Nil || !resources.Exists()) {
             MsgBox("失敗");
-        else
-            marker.CreateTextFile();
+            return false;
+        }
+        const String failure = WriteMarker(resources);
+        if (!failure.IsEmpty())
+            Globals::gCautionDlg1(this, Globals::gBeep, "コピー完了の記録を作成できませんでした。",
+                                  failure);
         return false;
     });
 }
 
 void Window1::DeleteCopyDone() {
-    ScanAssistantBundles([](const FolderItem& marker) {
-        if (marker != Nil && marker.Exists())
-            marker.Delete();
+    ScanAssistantBundles([this](const FolderItem& bundle) {
+        const FolderItem marker = MarkerIn(bundle);
+        if (marker != Nil && marker.Exists() && !marker.Delete())
+            Globals::gCautionDlg1(this, Globals::gBeep, "コピー完了の記録を削除できませんでした。",
+                                  marker.LastError());
         return false;
     });
 }

@@ -47,6 +47,14 @@ std::string PosixEntryName(const String& macName) {
     return name;
 }
 
+// Why a path names no folder whose entries could be reached.
+std::string NotAFolderError(const std::string& path) {
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0)
+        return files::SystemError(path, errno);
+    return files::SystemError(path, S_ISLNK(info.st_mode) ? ELOOP : ENOTDIR);
+}
+
 // The stream, the reason kept when there is none.
 template <class Stream, class Open> Stream OpenStream(std::string& lastError, Open open) {
     std::string error;
@@ -73,12 +81,16 @@ FolderItem FolderItem::AtPosixPath(std::string path) {
 }
 
 FolderItem FolderItem::Child(const String& name) const {
-    const State& state = *state_;
+    State& state = *state_;
     const std::string entry = PosixEntryName(name);
     if (!files::IsValidEntryName(entry))
         return FolderItem();
     auto path = files::ResolveChildPath(state.path, entry);
-    return path ? AtPosixPath(std::move(*path)) : FolderItem();
+    if (!path) {
+        state.Failed(NotAFolderError(state.path));
+        return FolderItem();
+    }
+    return AtPosixPath(std::move(*path));
 }
 
 FolderItem FolderItem::Item(int index) const {

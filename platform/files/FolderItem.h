@@ -40,7 +40,8 @@ public:
 
     // The entry of this folder with that name, whether it exists or not. A "/"
     // in a Mac name is a ":" on disk. Nil when this is not an existing folder
-    // or the name can't be an entry's ("", ".", "..", NUL, too long).
+    // (a link is none; LastError says why) or the name can't be an entry's
+    // ("", ".", "..", NUL, too long).
     FolderItem Child(const String& name) const;
     // The index-th entry, counted from 1; Nil outside 1...Count.
     FolderItem Item(int index) const;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -10,6 +11,7 @@
 
 #include "app/MenuBar1.h"
 #include "platform/gui/Application.h"
+#include "tests/support/FileFacts.h"
 #include "tests/support/gui/UserActions.h"
 #include "tests/wizard/WizardTest.h"
 #include "wizard/Window3.h"
@@ -179,6 +181,90 @@ TEST_F(QuitGuardTest, BundleWithoutResourcesIsReportedAndTheOthersAreMarked) {
     EXPECT_EQ(said, "失敗");
     EXPECT_TRUE(HasMarker());
     EXPECT_TRUE(HasMarker(kSecondBundle));
+    EXPECT_EQ(QuitCount(), 1);
+}
+
+// A marker that can't be written or deleted: the caution names the path and
+// why, the bundle is left as it was, and the others are marked or unmarked.
+struct MarkerTrouble {
+    const char* name;
+    int pastePhase;
+    std::function<void(FakeMacDisk&, const std::string& resources)> arrange;
+    const char* namedPath; // below the bundle
+    const char* message;
+};
+
+void PrintTo(const MarkerTrouble& value, std::ostream* out) {
+    *out << value.name;
+}
+
+class MarkerTroubleTest : public QuitGuardTest,
+                          public ::testing::WithParamInterface<MarkerTrouble> {};
+
+TEST_P(MarkerTroubleTest, IsCautionedAndLeavesTheBundleAsItWas) {
+    const MarkerTrouble& row = GetParam();
+    const std::string resources = std::string(kBundle) + "/contents/Resources";
+    if (row.pastePhase != 0)
+        PutMarker(kSecondBundle);
+    row.arrange(device, resources);
+    const bool markedBefore = HasMarker();
+    auto wizard = Window1::Instance();
+    wizard->pPastePhase = static_cast<Window1::PastePhase>(row.pastePhase);
+    Window1TestAccess::StartRun(*wizard);
+    AnswerAlert(&Modal::PressActionButton);
+
+    Quit();
+
+    EXPECT_EQ(alertMessage, row.message);
+    EXPECT_NE(alertExplanation.find(device.Path(std::string(kBundle) + row.namedPath)),
+              std::string::npos)
+        << alertExplanation;
+    EXPECT_EQ(HasMarker(), markedBefore);
+    EXPECT_EQ(HasMarker(kSecondBundle), row.pastePhase == 0);
+    EXPECT_FALSE(std::filesystem::exists(device.Path("Elsewhere/CopyDone")));
+    EXPECT_EQ(QuitCount(), 1);
+}
+
+const auto kResourcesReplacedBy = [](std::function<void(FakeMacDisk&, const std::string&)> put) {
+    return [put](FakeMacDisk& disk, const std::string& resources) {
+        std::filesystem::remove_all(disk.Path(resources));
+        put(disk, resources);
+    };
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MarkerTroubleTest,
+    ::testing::Values(
+        MarkerTrouble{"ResourcesIsAFile", 0,
+                      kResourcesReplacedBy([](FakeMacDisk& disk, const std::string& resources) {
+                          disk.File(resources);
+                      }),
+                      "/contents/Resources", "コピー完了の記録を作成できませんでした。"},
+        MarkerTrouble{"ResourcesIsALink", 0,
+                      kResourcesReplacedBy([](FakeMacDisk& disk, const std::string& resources) {
+                          disk.Folder("Elsewhere");
+                          disk.SymbolicLink(resources, disk.Path("Elsewhere"));
+                      }),
+                      "/contents/Resources", "コピー完了の記録を作成できませんでした。"},
+        MarkerTrouble{"MarkerIsAFolderWithAFile", 1,
+                      [](FakeMacDisk& disk, const std::string& resources) {
+                          disk.File(resources + "/CopyDone/left");
+                      },
+                      "/contents/Resources/CopyDone", "コピー完了の記録を削除できませんでした。"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(QuitGuardTest, MarkerLinkedToAFileOutsideIsReplacedAndTheFileKept) {
+    device.File("outside.txt", "the user's notes");
+    device.SymbolicLink(MarkerOf(kBundle), device.Path("outside.txt"));
+    auto wizard = Window1::Instance();
+    wizard->pPastePhase = Window1::kCopySide;
+    Window1TestAccess::StartRun(*wizard);
+
+    Quit();
+
+    EXPECT_EQ(ContentsOf(device.Path("outside.txt")), "the user's notes");
+    EXPECT_TRUE(std::filesystem::is_regular_file(
+        std::filesystem::symlink_status(device.Path(MarkerOf(kBundle)))));
     EXPECT_EQ(QuitCount(), 1);
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <ostream>
 #include <string>
 #include <vector>
@@ -79,6 +81,9 @@ protected:
         device.AppBundle("Solvane.app", "APPLqWt1", "contents");
         device.Folder("Empty.app/contents/Resources");
         device.File("Readme.app");
+        // Read first at every start: a pipe for a PkgInfo must not stop it.
+        device.Folder("A Bundle With A Pipe.app/contents/Resources");
+        mkfifo(device.Path("A Bundle With A Pipe.app/contents/PkgInfo").c_str(), 0644);
     }
 };
 
