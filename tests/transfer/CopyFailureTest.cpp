@@ -124,8 +124,9 @@ TEST_F(CopyFailures, SecondItemOfTheSameNameIsReportedAndTheFirstKept) {
     ExpectCaution();
     PressCopy();
 
-    EXPECT_EQ(caution.explanation, "Plan\n\n原因：「" + TransferPath("Doc/Plan") +
-                                       "」：同じ名前の項目がすでにあります。");
+    EXPECT_EQ(caution.explanation,
+              "Plan\n\n原因：「" + TransferPath("Doc/Plan") +
+                  "」：同じ名前の別の項目を、この転送ですでにコピーしています。");
     EXPECT_EQ(ContentsOf(TransferPath("Doc/Plan")), "first");
     EXPECT_EQ(InstructionText(), texts::kCopyIncomplete);
 }
