@@ -1,12 +1,21 @@
-// Times the transfer thread against `cp -a` of the same items in the same
-// run. The device copy takes gathered items (four products whose folders
-// hold 10,000 small files and two files of 500 MB in all) from the old
-// machine into the transfer folder, started by the Copy button as the user
-// starts it; the paste takes that transfer folder into a new machine's
-// folders through the Paste button. Each is timed five times by turns with
-// `cp -a` of the same folders, after a sync, into fresh folders, and the best
-// time of each counts. The design waits 100 ms before each item; those waits
-// are printed and taken off the assistant's time for the ratio.
+// Times the transfer thread against the shell doing the same work in the
+// same run. The device copy takes gathered items (four products whose
+// folders hold 10,000 small files and two files of 500 MB in all) from the
+// old machine into the transfer folder, started by the Copy button as the
+// user starts it; the paste takes that transfer folder into a new machine's
+// folders through the Paste button. Three lines, each ending in the ratio:
+//
+//   device copy   against `cp -a` of the same folders into fresh folders;
+//   paste (empty) into a new machine's empty folders, against `cp -a` into
+//                 fresh folders;
+//   paste (replace) into folders that already hold every item, replacing
+//                 them, against the shell's safe replace: `cp -a` into a
+//                 scratch folder, `mv` of the old aside and of the copy into
+//                 place, `rm -rf` of the old.
+//
+// Each is timed five times by turns with the shell, after a sync, and the
+// best time of each counts. The design waits 100 ms before each item; those
+// waits are printed and taken off the assistant's time for the ratio.
 //
 // First, a device copy of items holding a few small files each, where the run
 // spends nearly all its time in those waits, shows what waiting costs: the
@@ -14,7 +23,12 @@
 // thread's), and the longest time an event posted from another thread waited
 // for the event loop, with the part of it that the GUI thread was working.
 //
+// With --memory it instead copies and pastes 100,000 small files in 1,000
+// folders (each run twice, so that the second copy empties the transfer
+// folder and the second paste replaces) and prints the peak resident memory.
+//
 //   transfer_bench [small-file-count] [large-file-megabytes]
+//   transfer_bench --memory
 
 #include <QCoreApplication>
 
@@ -54,6 +68,7 @@ constexpr int kRounds = 5;
 constexpr int kTimeLimitMs = 600000;
 constexpr double kWaitPerItem = 0.1;
 constexpr int kFilesPerFolder = 100;
+constexpr long kKilobytesPerMegabyte = 1024;
 constexpr int kWaitingCopyFiles = 40;
 constexpr auto kPostEvery = std::chrono::milliseconds(2);
 
@@ -96,7 +111,16 @@ struct Items {
     }
 };
 
-Items BuildOldMachine(FakeMachine& machine, int smallFiles, std::size_t largeMegabytes) {
+// What the old machine's items hold: small files of up to a given size,
+// spread over a number of folders in each item, and two large files.
+struct Workload {
+    int smallFiles;
+    int foldersPerItem;
+    std::size_t largestSmallFile;
+    std::size_t largeMegabytes;
+};
+
+Items BuildOldMachine(FakeMachine& machine, const Workload& workload) {
     FakeMacDisk& disk = machine.StartupDisk();
     const std::string library = machine.Home() + "/Library/";
     Items items;
@@ -113,16 +137,17 @@ Items BuildOldMachine(FakeMachine& machine, int smallFiles, std::size_t largeMeg
                     .ToUTF8());
     }
     std::mt19937_64 random(20240601);
-    std::uniform_int_distribution<std::size_t> size(100, 16 * 1024);
+    std::uniform_int_distribution<std::size_t> size(100, workload.largestSmallFile);
     const std::vector<fs::path> all = items.All();
-    for (int i = 0; i < smallFiles; ++i) {
-        const fs::path folder = all[static_cast<std::size_t>(i) % all.size()] /
-                                ("Data " + std::to_string(i / kFilesPerFolder % 10));
+    for (int i = 0; i < workload.smallFiles; ++i) {
+        const fs::path folder =
+            all[static_cast<std::size_t>(i) % all.size()] /
+            ("Data " + std::to_string(i / kFilesPerFolder % workload.foldersPerItem));
         fs::create_directories(folder);
         WriteRandomFile(folder / ("file" + std::to_string(i) + ".dat"), size(random), random);
     }
-    WriteRandomFile(items.app[2] / "Intro.mov", largeMegabytes << 20, random);
-    WriteRandomFile(items.support[0] / "Library.db", largeMegabytes << 20, random);
+    WriteRandomFile(items.app[2] / "Intro.mov", workload.largeMegabytes << 20, random);
+    WriteRandomFile(items.support[0] / "Library.db", workload.largeMegabytes << 20, random);
     return items;
 }
 
@@ -133,14 +158,39 @@ double SecondsFor(const std::function<void()>& work) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+std::string Quoted(const fs::path& path) {
+    return "'" + path.string() + "'";
+}
+
+void RunShell(const std::string& command) {
+    if (std::system(command.c_str()) != 0)
+        std::fprintf(stderr, "failed: %s\n", command.c_str());
+}
+
 void CopyWithCp(const std::vector<fs::path>& sources, const fs::path& destination) {
     fs::create_directories(destination);
     std::string command = "cp -a";
     for (const fs::path& source : sources)
-        command += " '" + source.string() + "'";
-    command += " '" + destination.string() + "/'";
-    if (std::system(command.c_str()) != 0)
-        std::fprintf(stderr, "cp -a failed: %s\n", command.c_str());
+        command += " " + Quoted(source);
+    RunShell(command + " " + Quoted(destination) + "/");
+}
+
+// The shell's way of replacing entries without losing them: the copies are
+// made in a scratch folder beside them, each old entry steps aside for its
+// copy, and the old ones go last.
+void ReplaceWithShell(const std::vector<fs::path>& sources, const fs::path& destination) {
+    const fs::path scratch = destination / ".scratch";
+    std::string command = "mkdir " + Quoted(scratch) + " && cp -a";
+    for (const fs::path& source : sources)
+        command += " " + Quoted(source);
+    command += " " + Quoted(scratch) + "/";
+    for (const fs::path& source : sources) {
+        const fs::path name = source.filename();
+        command += " && mv " + Quoted(destination / name) + " " +
+                   Quoted(scratch / (name.string() + ".old")) + " && mv " + Quoted(scratch / name) +
+                   " " + Quoted(destination) + "/";
+    }
+    RunShell(command + " && rm -rf " + Quoted(scratch));
 }
 
 std::vector<fs::path> EntriesOf(const fs::path& folder) {
@@ -264,7 +314,7 @@ private:
 // how long they waited.
 void MeasureWaitingCopy(const fs::path& root) {
     FakeMachine machine;
-    BuildOldMachine(machine, kWaitingCopyFiles, 0);
+    BuildOldMachine(machine, {kWaitingCopyFiles, 10, 16 * 1024, 0});
     for (const bool posting : {false, true}) {
         FakeMacDisk device(root.string(), posting ? "Posting device" : "Waiting device");
         device.AppBundle("DRAVO Migration Assistant.app", "APPLqWts", "contents");
@@ -304,17 +354,103 @@ void MeasureWaitingCopy(const fs::path& root) {
 
 void Report(const char* what, const Timing& timing) {
     const double waits = timing.items * kWaitPerItem;
-    std::printf("%-12s assistant %7.3f s (%d items, waits %.3f s, without them %7.3f s)   "
-                "cp -a %7.3f s   ratio %.3f\n",
+    std::printf("%-15s assistant %7.3f s (%d items, waits %.3f s, without them %7.3f s)   "
+                "shell %7.3f s   ratio %.3f\n",
                 what, timing.assistant, timing.items, waits, timing.assistant - waits, timing.cp,
                 (timing.assistant - waits) / timing.cp);
+}
+
+// The transfer folder's sub-folders and the new machine's folders they go to.
+struct PastePlace {
+    const char* subFolder;
+    const char* destination; // relative to the user's Library, or the start-up disk
+    bool inLibrary;
+};
+constexpr PastePlace kPastePlaces[] = {
+    {"App", "Applications", false},
+    {"Pref", "Preferences", true},
+    {"AS", "Application Support", true},
+};
+
+fs::path Destination(FakeMachine& machine, const PastePlace& place) {
+    const FakeMacDisk& disk = machine.StartupDisk();
+    return place.inLibrary ? disk.Path(machine.Home() + "/Library/" + place.destination)
+                           : disk.Path(place.destination);
+}
+
+// Pastes into a new machine's folders, empty or already holding every item,
+// by turns with the shell doing the same into folders of its own.
+Timing TimePastes(const fs::path& transferFolder, const fs::path& root, bool replace) {
+    Timing paste;
+    for (int round = 0; round < kRounds; ++round) {
+        FakeMachine newMachine("hanako");
+        const fs::path cpFolder =
+            root / ((replace ? "shell replace " : "shell paste ") + std::to_string(round));
+        for (const PastePlace& place : kPastePlaces) {
+            fs::create_directories(cpFolder / place.destination);
+            if (replace) {
+                CopyWithCp(EntriesOf(transferFolder / place.subFolder),
+                           cpFolder / place.destination);
+                CopyWithCp(EntriesOf(transferFolder / place.subFolder),
+                           Destination(newMachine, place));
+            }
+        }
+        const auto withShell = [&] {
+            paste.cp = std::min(paste.cp, SecondsFor([&] {
+                                    for (const PastePlace& place : kPastePlaces) {
+                                        const auto sources =
+                                            EntriesOf(transferFolder / place.subFolder);
+                                        if (replace)
+                                            ReplaceWithShell(sources, cpFolder / place.destination);
+                                        else
+                                            CopyWithCp(sources, cpFolder / place.destination);
+                                    }
+                                }));
+        };
+        if (round % 2 == 0)
+            withShell();
+        paste.assistant = std::min(paste.assistant, TimePaste(paste.items));
+        if (round % 2 != 0)
+            withShell();
+    }
+    return paste;
+}
+
+double PeakResidentMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / kKilobytesPerMegabyte;
+}
+
+// A copy and a paste of 100,000 small files, each run twice: the second copy
+// empties the transfer folder first, the second paste replaces every item.
+int MeasureMemory(const fs::path& root) {
+    FakeMachine oldMachine;
+    const Workload workload{100'000, 100, 1024, 0};
+    std::printf("Making %d small files in %d folders ...\n", workload.smallFiles,
+                workload.foldersPerItem * 10);
+    BuildOldMachine(oldMachine, workload);
+    const double before = PeakResidentMegabytes();
+    FakeMacDisk device(root.string(), "Memory device");
+    device.AppBundle("DRAVO Migration Assistant.app", "APPLqWts", "contents");
+    const ScopedProgramFolder program(device.Path());
+    int items = 0;
+    const double copies = TimeDeviceCopy(items) + TimeDeviceCopy(items);
+    device.File("DRAVO Migration Assistant.app/contents/Resources/CopyDone");
+    const FakeMachine newMachine("hanako");
+    const double pastes = TimePaste(items) + TimePaste(items);
+    std::printf("memory: copies %.3f s, pastes %.3f s; peak resident %.1f MB (%.1f MB before the "
+                "runs)\n",
+                copies, pastes, PeakResidentMegabytes(), before);
+    return 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const int smallFiles = argc > 1 ? std::atoi(argv[1]) : 10'000;
-    const std::size_t largeMegabytes = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 500;
+    const bool memory = argc > 1 && std::string(argv[1]) == "--memory";
+    const Workload workload{argc > 1 ? std::atoi(argv[1]) : 10'000, 10, 16 * 1024,
+                            argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 500};
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     TemporaryFolder folder;
     const fs::path root = folder.Path();
@@ -326,12 +462,14 @@ int main(int argc, char** argv) {
     ModalScript::SetScripting(true);
     ModalScript::SetFailureHook(
         [](const std::string& what) { std::fprintf(stderr, "unexpected: %s\n", what.c_str()); });
+    if (memory)
+        return MeasureMemory(root);
     MeasureWaitingCopy(root);
 
     FakeMachine oldMachine;
-    std::printf("Making %d small files and 2 files of %zu MB in %s ...\n", smallFiles,
-                largeMegabytes, oldMachine.StartupDisk().Path().c_str());
-    const Items items = BuildOldMachine(oldMachine, smallFiles, largeMegabytes);
+    std::printf("Making %d small files and 2 files of %zu MB in %s ...\n", workload.smallFiles,
+                workload.largeMegabytes, oldMachine.StartupDisk().Path().c_str());
+    const Items items = BuildOldMachine(oldMachine, workload);
 
     // Each round copies onto a device of its own, so no round pays for emptying another's.
     std::vector<std::unique_ptr<FakeMacDisk>> devices;
@@ -363,25 +501,8 @@ int main(int argc, char** argv) {
     const ScopedProgramFolder program(device.Path());
     devices.front()->File("DRAVO Migration Assistant.app/contents/Resources/CopyDone");
     const fs::path transferFolder = device.Path("temp");
-    Timing paste;
-    for (int round = 0; round < kRounds; ++round) {
-        const FakeMachine newMachine("hanako");
-        const fs::path cpFolder = root / ("cp paste " + std::to_string(round));
-        const auto withCp = [&] {
-            paste.cp = std::min(
-                paste.cp, SecondsFor([&] {
-                    CopyWithCp(EntriesOf(transferFolder / "App"), cpFolder / "Applications");
-                    CopyWithCp(EntriesOf(transferFolder / "Pref"), cpFolder / "Preferences");
-                    CopyWithCp(EntriesOf(transferFolder / "AS"), cpFolder / "Application Support");
-                }));
-        };
-        if (round % 2 == 0)
-            withCp();
-        paste.assistant = std::min(paste.assistant, TimePaste(paste.items));
-        if (round % 2 != 0)
-            withCp();
-    }
-    Report("paste", paste);
+    Report("paste (empty)", TimePastes(transferFolder, root, false));
+    Report("paste (replace)", TimePastes(transferFolder, root, true));
     Window::CloseAll();
     return 0;
 }
