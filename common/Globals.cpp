@@ -129,27 +129,35 @@ void gCautionDlg1(Window* parent, bool beep, const String& message, const String
 void gDeleteFolder(const FolderItem& f) {
     std::vector<FolderItem> dlist;
     gDeleteFolder2(f, dlist);
-    for (std::size_t i = 0; i < dlist.size(); ++i) {
-        dlist[i].Delete();
-        coop::YieldToNextThread();
-    }
+    coop::YieldToNextThread();
 }
 
+// Deletes depth first in Item order, each folder after its contents. The work
+// list holds only the entries of the folders on the path being walked, never
+// the whole tree, so that a tree of any size takes little memory.
 void gDeleteFolder2(const FolderItem& f, std::vector<FolderItem>& dlist) {
     // A read-only folder that a copy brought along is still emptied.
     f.SetPermissions(0700);
+    const std::size_t first = dlist.size();
     for (int i = 1; i <= f.Count(); ++i) {
         FolderItem c = f.Item(i);
-        if (c != Nil) {
-            // A link is never a folder here: deleting it never reaches what it points to.
-            if (c.Directory())
-                gDeleteFolder2(c, dlist);
-            else
-                dlist.push_back(c);
-        }
+        if (c != Nil)
+            dlist.push_back(c);
         coop::YieldToNextThread();
     }
-    dlist.push_back(f);
+    const std::size_t end = dlist.size();
+    for (std::size_t i = first; i < end; ++i) {
+        // A copy: the walk below adds to the list.
+        const FolderItem c = dlist[i];
+        // A link is never a folder here: deleting it never reaches what it points to.
+        if (c.Directory())
+            gDeleteFolder2(c, dlist);
+        else
+            c.Delete();
+        coop::YieldToNextThread();
+    }
+    dlist.resize(first);
+    f.Delete();
 }
 
 } // namespace Globals

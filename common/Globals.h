@@ -51,7 +51,8 @@ int gCautionDlg(Window* parent, bool beep, int buttons, const String& alternate,
 void gCautionDlg1(Window* parent, bool beep, const String& message, const String& explanation);
 
 void gDeleteFolder(const FolderItem& f);
-// Adds f's entries, deepest first, then f itself to the deletion's work list.
+// Deletes f's entries, deepest first, then f itself. The work list holds the
+// entries of the folders on the path being deleted while their turn comes.
 void gDeleteFolder2(const FolderItem& f, std::vector<FolderItem>& dlist);
 
 } // namespace Globals
