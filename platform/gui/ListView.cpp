@@ -4,6 +4,13 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QTimer>
+
+namespace {
+
+constexpr qint64 kRepaintIntervalMs = 50;
+
+} // namespace
 
 ListView::ListView(QWidget* parent) : QTreeView(parent) {
     setItemDelegate(new ListCellDelegate(*this));
@@ -32,7 +39,31 @@ void ListView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
     backgroundPainted_.clear();
 }
 
+void ListView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                           const QList<int>& roles) {
+    HoldRepaint();
+    QTreeView::dataChanged(topLeft, bottomRight, roles);
+}
+
+void ListView::rowsInserted(const QModelIndex& parent, int start, int end) {
+    HoldRepaint();
+    QTreeView::rowsInserted(parent, start, end);
+}
+
+void ListView::HoldRepaint() {
+    if (!updatesEnabled() || !sinceLastPaint_.isValid())
+        return;
+    const qint64 since = sinceLastPaint_.elapsed();
+    if (since >= kRepaintIntervalMs)
+        return;
+    // Updates asked for meanwhile are dropped; enabling them again redraws the whole view.
+    setUpdatesEnabled(false);
+    QTimer::singleShot(kRepaintIntervalMs - since, this, [this] { setUpdatesEnabled(true); });
+}
+
 bool ListView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::Paint)
+        sinceLastPaint_.restart();
     const bool handled = QTreeView::viewportEvent(event);
     if (event->type() == QEvent::Resize && onViewportResized)
         onViewportResized();

@@ -2,7 +2,12 @@
 // The tree view under a Listbox. Before a row is drawn it offers each shown
 // cell's background to the owner; a cell whose background the owner drew
 // keeps it, without the view's own selection background on top.
+//
+// While rows keep being added or changed (a scan filling the list), the view
+// is drawn at most once per repaint interval: drawing every visible row on
+// every turn of the event loop would cost more than the scan itself.
 
+#include <QElapsedTimer>
 #include <QTreeView>
 
 #include <functional>
@@ -20,11 +25,19 @@ public:
     // For the cell delegate, while a row is being drawn.
     bool BackgroundPainted(int column) const;
 
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = QList<int>()) override;
+
 protected:
+    void rowsInserted(const QModelIndex& parent, int start, int end) override;
     void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
                  const QModelIndex& index) const override;
     bool viewportEvent(QEvent* event) override;
 
 private:
+    // Holds drawing back until the interval since the last drawing is over.
+    void HoldRepaint();
+
     mutable std::vector<bool> backgroundPainted_; // of the row being drawn, by column
+    QElapsedTimer sinceLastPaint_;
 };
