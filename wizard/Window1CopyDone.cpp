@@ -12,7 +12,8 @@
 
 namespace {
 
-// An application package whose PkgInfo holds the assistant's own type and creator.
+// An application package whose PkgInfo's first line is the assistant's own type and
+// creator, no more and no less.
 bool IsAssistantBundle(const FolderItem& entry) {
     return Globals::gAppPackage(entry) && Globals::gGetTypeCre(entry) == "APPLqWts";
 }
