@@ -346,7 +346,7 @@ void MeasureWaitingCopy(const fs::path& root) {
         } else {
             std::printf(
                 "waiting copy %7.3f s (%d items of a few small files): processor %.1f%% "
-                "of a core, %.1f%% of it on the GUI thread (the rest: the copying threads)\n",
+                "of a core, %.1f%% of a core on the GUI thread (the rest: the copying threads)\n",
                 seconds, wizard->ProgressBar1->Maximum(), 100 * processor / seconds,
                 100 * guiThread / seconds);
         }
