@@ -559,3 +559,18 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<WidthCase>& info) { return info.param.name; });
 
 } // namespace
+
+TEST_F(ListboxTest, RowsAddedInABurstAreAllDrawnOnceTheBurstIsOver) {
+    std::set<int> painted;
+    list->OnCellBackgroundPaint = [&](Graphics&, int row, int) {
+        painted.insert(row);
+        return false;
+    };
+    window_->Show();
+    list->AddRow("first");
+    WaitFor([&] { return painted.count(0) == 1; });
+    for (const char* name : {"a", "b", "c"})
+        list->AddRow(name);
+    // Drawing may be held back for a moment, never left off.
+    WaitFor([&] { return painted.count(3) == 1 && View().updatesEnabled(); });
+}
