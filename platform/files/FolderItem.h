@@ -72,7 +72,8 @@ public:
     // under its own name, with permissions, times, extended attributes,
     // AppleDouble companions and symbolic links as links. Refuses to copy a
     // folder into itself and leaves an entry of the same name untouched; after
-    // a failure nothing of the copy is left.
+    // a failure nothing of the copy is left. Device nodes, pipes and sockets
+    // are never made: the copy is made without them and fails, naming one.
     bool CopyFileTo(const FolderItem& destinationFolder) const;
     // Removes a file or link (with its companion) or an empty folder.
     bool Delete() const;

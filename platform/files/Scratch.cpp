@@ -3,14 +3,15 @@
 #include "platform/files/Descriptor.h"
 #include "platform/files/FolderEntries.h"
 #include "platform/files/FolderListing.h"
+#include "platform/files/ProgramFolder.h"
 #include "platform/files/TreeRemoval.h"
 
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <mutex>
 #include <set>
 #include <tuple>
@@ -32,11 +33,12 @@ bool IsStale(std::string_view name) {
         name.remove_prefix(kReplacePrefix.size());
     else
         return false;
-    const std::size_t digits = name.find_first_not_of("0123456789");
-    if (digits == 0 || digits == std::string_view::npos || name[digits] != '-')
+    int owner = 0;
+    const auto [end, failure] = std::from_chars(name.data(), name.data() + name.size(), owner);
+    if (failure != std::errc() || end == name.data() + name.size() || *end != '-')
         return true;
-    const pid_t owner = static_cast<pid_t>(std::stol(std::string(name.substr(0, digits))));
-    return owner != getpid() && kill(owner, 0) != 0 && errno == ESRCH;
+    // A process of that id since a restart may run anything else.
+    return owner != getpid() && !RunsThisProgram(owner);
 }
 
 // Puts back what a replace had set aside where its place is still empty;

@@ -1,6 +1,8 @@
 // Items that the copy to the device can't copy: the run goes on, reports
 // them with the cause, and never counts as complete.
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -175,6 +177,21 @@ TEST_F(CopyFailures, AReadOnlyFolderOfAnEarlierCopyIsEmptied) {
 
     EXPECT_EQ(InstructionText(), texts::kCopyDone);
     EXPECT_FALSE(std::filesystem::exists(TransferPath("App/Kelmo/Locked")));
+}
+
+TEST_F(CopyFailures, APipeInAnItemIsLeftOutAndNamedAndTheRestArrives) {
+    ASSERT_EQ(mkfifo(DiskPath("Applications/Kelmo/pipe").c_str(), 0600), 0);
+    GatherByDevice();
+    GoToCopyStep();
+    ExpectCaution();
+    PressCopy();
+
+    EXPECT_EQ(caution.explanation, "Kelmo\n\n原因：「" + DiskPath("Applications/Kelmo/pipe") +
+                                       "」：デバイスファイル、パイプ、ソケットはコピーしません。");
+    EXPECT_EQ(InstructionText(), texts::kCopyIncomplete);
+    EXPECT_EQ(NamesIn(TransferPath("App")), (Names{"Kelmo", "Tessaro"}));
+    EXPECT_EQ(ContentsOf(TransferPath("App/Kelmo/Movie")), std::string(2 << 20, 'k'));
+    EXPECT_FALSE(std::filesystem::exists(TransferPath("App/Kelmo/pipe")));
 }
 
 } // namespace

@@ -24,9 +24,17 @@ pid_t EndedProcess() {
     return child;
 }
 
+pid_t ThisProcess() {
+    return getpid();
+}
+// A process that runs another program, as one of a killed run's id may after a restart.
+pid_t AnotherProgram() {
+    return getppid();
+}
+
 struct ScratchCase {
     const char* name;
-    bool ownerRunning;
+    pid_t (*owner)();
     bool copyInPlace; // the kill came after the second rename
     Names namesAfter;
     const char* kelmoAfter;
@@ -37,7 +45,7 @@ class StaleScratch : public testing::TestWithParam<ScratchCase> {};
 TEST_P(StaleScratch, IsRemovedAfterTheOldEntryIsBackInItsPlace) {
     const ScratchCase& row = GetParam();
     FakeMacDisk disk;
-    const pid_t owner = row.ownerRunning ? getpid() : EndedProcess();
+    const pid_t owner = row.owner();
     // A replace that stepped the old entry aside, killed between the two renames.
     const std::string scratch = "Docs/" + files::ReplaceScratchName(owner, "a1b2c3");
     disk.File(scratch + "/" + files::kScratchAsideFolder + "/Kelmo/Plan", "old");
@@ -58,9 +66,11 @@ TEST_P(StaleScratch, IsRemovedAfterTheOldEntryIsBackInItsPlace) {
 INSTANTIATE_TEST_SUITE_P(
     Kills, StaleScratch,
     testing::Values(
-        ScratchCase{"BetweenTheRenames", false, false, Names{"Kelmo", "Tessaro"}, "old"},
-        ScratchCase{"AfterTheRenames", false, true, Names{"Kelmo", "Tessaro"}, "new"},
-        ScratchCase{"StillRunning", true, false,
+        ScratchCase{"BetweenTheRenames", EndedProcess, false, Names{"Kelmo", "Tessaro"}, "old"},
+        ScratchCase{"AfterTheRenames", EndedProcess, true, Names{"Kelmo", "Tessaro"}, "new"},
+        ScratchCase{"IdTakenByAnotherProgram", AnotherProgram, false, Names{"Kelmo", "Tessaro"},
+                    "old"},
+        ScratchCase{"StillRunning", ThisProcess, false,
                     Names{".dravo-copy-" + std::to_string(getpid()) + "-7",
                           ".dravo-replace-" + std::to_string(getpid()) + "-a1b2c3", "Tessaro"},
                     nullptr}),
