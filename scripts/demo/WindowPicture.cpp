@@ -1,6 +1,7 @@
 #include "scripts/demo/WindowPicture.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
@@ -16,14 +17,34 @@ namespace demo {
 namespace {
 
 constexpr int kMargin = 16;
+constexpr qint64 kSettleLimitMs = 1000;
 const QColor kBackdrop(0x5f, 0x6f, 0x82);
 const QColor kEdge(0x30, 0x30, 0x30);
+
+bool DrawingHeldBack(const std::vector<const Window*>& windows) {
+    for (const Window* window : windows)
+        for (const QWidget* widget : window->FrameWidget()->findChildren<QWidget*>())
+            if (!widget->updatesEnabled())
+                return true;
+    return false;
+}
+
+// Whatever a step changed is laid out and painted first, once a view that
+// holds its drawing back while its rows change draws again: a view held
+// back is grabbed black.
+void Settle(const std::vector<const Window*>& windows) {
+    QApplication::processEvents();
+    QElapsedTimer waited;
+    waited.start();
+    while (DrawingHeldBack(windows) && waited.elapsed() < kSettleLimitMs)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QApplication::processEvents();
+}
 
 } // namespace
 
 void SaveWindowPicture(const std::vector<const Window*>& windows, const std::string& path) {
-    // Whatever a step changed is laid out and painted first.
-    QApplication::processEvents();
+    Settle(windows);
     std::vector<QImage> shots;
     int width = kMargin;
     int height = 0;
