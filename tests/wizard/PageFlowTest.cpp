@@ -200,14 +200,8 @@ TEST_F(PageFlowTest, TheCloseBoxAfterStep2EndsTheApplicationLoop) {
     Click(*wizard->PushButton2);
     ASSERT_TRUE(Window2::Instance()->Visible());
     RunLater(10, [&] { PressCloseBox(*wizard); });
-    bool timedOut = false;
-    RunLater(5000, [&] {
-        timedOut = true;
-        EndApplication();
-    });
 
-    EXPECT_EQ(application->Run(), 0);
-    EXPECT_FALSE(timedOut);
+    EXPECT_TRUE(RunUntilTheApplicationEnds(*application));
     EXPECT_TRUE(Window::OpenWindows().empty());
 }
 

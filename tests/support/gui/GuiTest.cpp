@@ -60,6 +60,18 @@ bool GuiTest::RunEventLoopUntil(const std::function<bool()>& done, int timeoutMs
     return coop::RunEventLoopUntil(done, timeoutMs);
 }
 
+bool GuiTest::RunUntilTheApplicationEnds(Application& application, int timeoutMs) {
+    bool timedOut = false;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, [&] {
+        timedOut = true;
+        EndApplication();
+    });
+    limit.start(timeoutMs);
+    return application.Run() == 0 && !timedOut;
+}
+
 void GuiTest::RunLater(int delayMs, std::function<void()> action) {
     QTimer::singleShot(delayMs, QApplication::instance(), std::move(action));
 }

@@ -30,6 +30,10 @@ protected:
     // Runs the event loop until done() holds; false when timeoutMs passed first.
     static bool RunEventLoopUntil(const std::function<bool()>& done, int timeoutMs = 5000);
 
+    // Runs the application until its event loop ends by itself with 0; false
+    // when timeoutMs passed first (the loop is then ended for the test).
+    static bool RunUntilTheApplicationEnds(Application& application, int timeoutMs = 5000);
+
     // Runs action from the event loop after delayMs milliseconds.
     static void RunLater(int delayMs, std::function<void()> action);
 
