@@ -217,14 +217,21 @@ struct Timing {
     int items = 0;
 };
 
-// One device copy round: gathering first, untimed; then Copy until the run ends.
-double TimeDeviceCopy(int& items) {
+// The wizard opened anew on the device route, its gathering done and the
+// Copy page showing.
+std::shared_ptr<Window1> GatheredOnDeviceRoute() {
     const auto wizard = OpenWizard();
     wizard->RadioButton1->SetValue(true);
     wizard->PushButton2->Push();
     coop::RunEventLoopUntil([&] { return wizard->PushButton8->Caption() == "再取得"; },
                             kTimeLimitMs);
     wizard->PushButton2->Push();
+    return wizard;
+}
+
+// One device copy round: gathering first, untimed; then Copy until the run ends.
+double TimeDeviceCopy(int& items) {
+    const auto wizard = GatheredOnDeviceRoute();
     const double seconds = SecondsFor([&] {
         wizard->PushButton5->Push();
         RunUntilEnded(wizard);
@@ -319,12 +326,7 @@ void MeasureWaitingCopy(const fs::path& root) {
         FakeMacDisk device(root.string(), posting ? "Posting device" : "Waiting device");
         device.AppBundle("DRAVO Migration Assistant.app", "APPLqWts", "contents");
         const ScopedProgramFolder program(device.Path());
-        const auto wizard = OpenWizard();
-        wizard->RadioButton1->SetValue(true);
-        wizard->PushButton2->Push();
-        coop::RunEventLoopUntil([&] { return wizard->PushButton8->Caption() == "再取得"; },
-                                kTimeLimitMs);
-        wizard->PushButton2->Push();
+        const auto wizard = GatheredOnDeviceRoute();
         std::optional<EventPoster> poster;
         double processor = 0;
         double guiThread = 0;
