@@ -3,6 +3,7 @@
 #include "platform/files/ListingCache.h"
 #include "platform/files/MacName.h"
 #include "platform/files/PosixPath.h"
+#include "platform/threads/Cooperative.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -106,11 +107,14 @@ FolderListing::FolderListing(std::string folderPath, std::vector<ListedEntry> en
 }
 
 std::shared_ptr<const FolderListing> FolderListing::Of(const std::string& folderPath) {
+    ListingCache& cache = ListingCache::Instance();
+    const std::uint64_t turn = coop::CurrentTurn();
+    if (auto current = cache.FoundInTurn(folderPath, turn))
+        return current;
     const auto stamp = FolderStamp::Of(folderPath);
     if (!stamp)
         return NoFolderListing(folderPath);
-    ListingCache& cache = ListingCache::Instance();
-    if (auto cached = cache.Find(folderPath, *stamp))
+    if (auto cached = cache.Find(folderPath, *stamp, turn))
         return cached;
 
     const long long sinceChange = NowNanoseconds() - std::max(stamp->modified, stamp->changed);
@@ -126,11 +130,18 @@ std::shared_ptr<const FolderListing> FolderListing::Of(const std::string& folder
 }
 
 std::shared_ptr<const FolderListing> FolderListing::Cached(std::string_view folderPath) {
-    auto stored = ListingCache::Instance().Peek(folderPath);
+    ListingCache& cache = ListingCache::Instance();
+    const std::uint64_t turn = coop::CurrentTurn();
+    if (auto current = cache.FoundInTurn(folderPath, turn))
+        return current;
+    auto stored = cache.Peek(folderPath);
     if (!stored)
         return nullptr;
     const auto stamp = FolderStamp::Of(std::string(folderPath));
-    return stamp == stored->stamp ? std::move(stored->listing) : nullptr;
+    if (!(stamp == stored->stamp))
+        return nullptr;
+    cache.Confirm(folderPath, *stamp, turn);
+    return std::move(stored->listing);
 }
 
 void FolderListing::Forget(const std::string& folderPath) {

@@ -27,14 +27,33 @@ ListingCache& ListingCache::Instance() {
     return cache;
 }
 
-std::shared_ptr<const FolderListing> ListingCache::Find(std::string_view path,
-                                                        const FolderStamp& stamp) {
+std::shared_ptr<const FolderListing>
+ListingCache::Find(std::string_view path, const FolderStamp& stamp, std::uint64_t turn) {
     std::lock_guard lock(mutex_);
     const auto found = entries_.find(path);
     if (found == entries_.end() || found->second.racy || !(found->second.stamp == stamp))
         return nullptr;
     recency_.splice(recency_.begin(), recency_, found->second.recency);
+    found->second.confirmedTurn = turn;
     return found->second.listing;
+}
+
+std::shared_ptr<const FolderListing> ListingCache::FoundInTurn(std::string_view path,
+                                                               std::uint64_t turn) {
+    if (turn == 0)
+        return nullptr;
+    std::lock_guard lock(mutex_);
+    const auto found = entries_.find(path);
+    if (found == entries_.end() || found->second.racy || found->second.confirmedTurn != turn)
+        return nullptr;
+    return found->second.listing;
+}
+
+void ListingCache::Confirm(std::string_view path, const FolderStamp& stamp, std::uint64_t turn) {
+    std::lock_guard lock(mutex_);
+    const auto found = entries_.find(path);
+    if (found != entries_.end() && found->second.stamp == stamp)
+        found->second.confirmedTurn = turn;
 }
 
 std::optional<ListingCache::Stored> ListingCache::Peek(std::string_view path) {
@@ -52,7 +71,7 @@ void ListingCache::Store(const std::string& path, const FolderStamp& stamp, bool
     if (entries_.size() >= kCachedFolders)
         EraseLocked(recency_.back());
     recency_.push_front(path);
-    entries_[path] = Cached{stamp, racy, std::move(listing), recency_.begin()};
+    entries_[path] = Cached{stamp, racy, 0, std::move(listing), recency_.begin()};
 }
 
 void ListingCache::Erase(std::string_view path) {

@@ -3,9 +3,12 @@
 // 64. A listing is handed out again only while its folder carries the stamp it
 // had when read; one read within the clock's granularity of a change is never
 // handed out, since a change in the same tick may leave the times as they were.
+// A stamp found current in a turn of a cooperative thread stands for the rest
+// of that turn (see coop::CurrentTurn): the folder is looked at once per turn.
 
 #include <sys/types.h>
 
+#include <cstdint>
 #include <list>
 #include <memory>
 #include <mutex>
@@ -40,8 +43,14 @@ public:
     };
 
     // The listing stored for the path under that stamp, or nullptr; it
-    // becomes the most recently used.
-    std::shared_ptr<const FolderListing> Find(std::string_view path, const FolderStamp& stamp);
+    // becomes the most recently used, found current in that turn.
+    std::shared_ptr<const FolderListing> Find(std::string_view path, const FolderStamp& stamp,
+                                              std::uint64_t turn);
+    // The listing stored for the path that was found current in this turn,
+    // or nullptr; turn 0 (outside the cooperative threads) finds none.
+    std::shared_ptr<const FolderListing> FoundInTurn(std::string_view path, std::uint64_t turn);
+    // Notes that the listing stored under that stamp was found current in that turn.
+    void Confirm(std::string_view path, const FolderStamp& stamp, std::uint64_t turn);
     // The listing stored for the path that could still be handed out, with
     // the stamp it was read under.
     std::optional<Stored> Peek(std::string_view path);
@@ -54,6 +63,7 @@ private:
     struct Cached {
         FolderStamp stamp;
         bool racy = false;
+        std::uint64_t confirmedTurn = 0;
         std::shared_ptr<const FolderListing> listing;
         std::list<std::string>::iterator recency;
     };

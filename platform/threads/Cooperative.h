@@ -4,6 +4,7 @@
 // Control passes only where code yields (YieldToNextThread, WaitUntil,
 // SleepUntil, a modal dialog), so the system's code never takes a lock.
 
+#include <cstdint>
 #include <exception>
 #include <functional>
 #include <string>
@@ -16,6 +17,12 @@ bool InThread();
 // Identifies the cooperative thread running now, for state kept per thread;
 // null on the event loop's own stack.
 const void* CurrentThreadKey();
+
+// Numbers the turns of the cooperative threads: a new number each time one
+// is resumed, 0 outside them (on the event loop's stack, on other OS
+// threads). Under one number no other code of the program runs, so a fact
+// learnt a moment ago under it can stand until the thread yields.
+std::uint64_t CurrentTurn();
 
 // On a cooperative thread: return to the scheduler, resume later.
 // On the event loop's stack: run one scheduler pass and return.

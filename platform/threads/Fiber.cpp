@@ -4,6 +4,7 @@
 
 #include <boost/context/protected_fixedsize_stack.hpp>
 
+#include <cstdint>
 #include <memory>
 #include <utility>
 
@@ -12,6 +13,10 @@ namespace {
 
 // As deep as the GUI thread's own stack; pages are only committed when used.
 constexpr std::size_t kStackBytes = 8 * 1024 * 1024;
+
+std::uint64_t gTurnsStarted = 0;
+// The turn running on this OS thread; 0 between turns.
+thread_local std::uint64_t tCurrentTurn = 0;
 
 } // namespace
 
@@ -34,7 +39,9 @@ boost::context::fiber Fiber::Start(boost::context::fiber&& resumer) {
 void Fiber::Resume() {
     const ExceptionState resumerState = ExceptionState::Current();
     exceptionState_.Install();
+    tCurrentTurn = ++gTurnsStarted;
     suspended_ = std::move(suspended_).resume();
+    tCurrentTurn = 0;
     exceptionState_ = ExceptionState::Current();
     resumerState.Install();
 }
@@ -60,3 +67,7 @@ bool Fiber::Due() const {
 }
 
 } // namespace coop::detail
+
+std::uint64_t coop::CurrentTurn() {
+    return detail::tCurrentTurn;
+}

@@ -1,6 +1,7 @@
 // Item and Count list a folder as an HFS+ disk lists it, cheaply and afresh.
 
 #include "platform/files/FolderItem.h"
+#include "platform/files/FolderListing.h"
 #include "platform/files/ListingCache.h"
 #include "tests/support/FakeMacDisk.h"
 #include "tests/support/FileFacts.h"
@@ -103,6 +104,33 @@ TEST(Listing, IsReusedOnlyWhenReadAClockTickAfterTheFolderChanged) {
         const auto stored = files::ListingCache::Instance().Peek(box.AbsolutePath().ToUTF8());
         EXPECT_EQ(stored.has_value(), row.reused) << row.name;
     }
+}
+
+// A folder found current in a turn of a cooperative thread is not looked at
+// again in that turn; in the next one, outside any, or once the layer changed
+// it, it is.
+TEST(Listing, IsTakenAsCurrentOnlyForTheRestOfTheTurnThatFoundIt) {
+    files::ListingCache& cache = files::ListingCache::Instance();
+    const std::string path = "/no such folder/turns";
+    const files::FolderStamp stamp{1, 2, 3, 4};
+    const auto listing =
+        std::make_shared<const files::FolderListing>(path, std::vector<files::ListedEntry>{});
+    cache.Store(path, stamp, false, listing);
+    EXPECT_EQ(cache.FoundInTurn(path, 7), nullptr);
+    EXPECT_EQ(cache.Find(path, stamp, 7), listing);
+    EXPECT_EQ(cache.FoundInTurn(path, 7), listing);
+    EXPECT_EQ(cache.FoundInTurn(path, 8), nullptr);
+    cache.Confirm(path, files::FolderStamp{1, 2, 3, 5}, 8);
+    EXPECT_EQ(cache.FoundInTurn(path, 8), nullptr);
+    EXPECT_EQ(cache.Find(path, stamp, 0), listing);
+    EXPECT_EQ(cache.FoundInTurn(path, 0), nullptr);
+    cache.Confirm(path, stamp, 9);
+    files::FolderListing::Forget(path);
+    EXPECT_EQ(cache.FoundInTurn(path, 9), nullptr);
+    cache.Store(path, stamp, true, listing);
+    cache.Confirm(path, stamp, 10);
+    EXPECT_EQ(cache.FoundInTurn(path, 10), nullptr);
+    cache.Erase(path);
 }
 
 TEST(Listing, SeesAFolderReplacedByAnotherOfTheSameName) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -83,6 +84,26 @@ TEST(Thread, ThreadsInterleaveOnlyAtYields) {
     const std::vector<std::string> expected{"A1a", "A1b", "B1a", "B1b", "A2a", "A2b",
                                             "B2a", "B2b", "A3a", "A3b", "B3a", "B3b"};
     EXPECT_EQ(order, expected);
+}
+
+// A turn keeps its number until the thread yields; outside the threads it is 0.
+TEST(Thread, TurnNumberHoldsUntilTheThreadYields) {
+    std::vector<std::uint64_t> turns;
+    bool ended = false;
+    StartThread([&] {
+        turns.push_back(CurrentTurn());
+        turns.push_back(CurrentTurn());
+        YieldToNextThread();
+        turns.push_back(CurrentTurn());
+        ended = true;
+    });
+    ASSERT_TRUE(RunEventLoopUntil([&] { return ended; }, kTimeLimitMs));
+    ASSERT_EQ(turns.size(), 3u);
+    EXPECT_NE(turns[0], 0u);
+    EXPECT_EQ(turns[0], turns[1]);
+    EXPECT_NE(turns[2], turns[1]);
+    EXPECT_NE(turns[2], 0u);
+    EXPECT_EQ(CurrentTurn(), 0u);
 }
 
 // A thread started by another joins the round after the threads already there.
