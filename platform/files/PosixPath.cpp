@@ -45,9 +45,31 @@ std::vector<std::string> SplitPath(std::string_view path) {
     return parts;
 }
 
+namespace {
+
+// Whether an absolute path is already in the form NormalisedAbsolutePath
+// gives, the common case, so that it is taken without being split.
+bool IsNormalForm(std::string_view path) {
+    if (path == "/")
+        return true;
+    if (path.back() == '/')
+        return false;
+    for (std::size_t slash = 0; slash != std::string_view::npos;
+         slash = path.find('/', slash + 1)) {
+        const std::string_view part = path.substr(slash + 1, path.find('/', slash + 1) - slash - 1);
+        if (part.empty() || part == "." || part == "..")
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 std::optional<std::string> NormalisedAbsolutePath(std::string_view path) {
     if (path.empty() || path.front() != '/' || path.find('\0') != std::string_view::npos)
         return std::nullopt;
+    if (IsNormalForm(path))
+        return std::string(path);
     std::vector<std::string> kept;
     for (auto& part : SplitPath(path)) {
         if (part != "..")

@@ -157,3 +157,14 @@ TEST(SpecialFolders, FollowTheStartupDiskAndHomeOfTheMoment) {
 }
 
 } // namespace
+
+TEST(GetFolderItem, PathTextIsOneFormPerItem) {
+    const struct {
+        const char* given;
+        const char* path;
+    } rows[] = {{"/", "/"},         {"/a/b", "/a/b"},          {"/a/b/", "/a/b"}, {"/a//b", "/a/b"},
+                {"/a/./b", "/a/b"}, {"/a/../b", "/b"},         {"/a/..", "/"},    {"/.", "/"},
+                {"//", "/"},        {"/a/.b/..c", "/a/.b/..c"}};
+    for (const auto& row : rows)
+        EXPECT_EQ(FolderItem::AtPosixPath(row.given).PosixPath(), row.path) << row.given;
+}
