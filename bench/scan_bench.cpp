@@ -146,8 +146,12 @@ int main() {
     std::printf("scan: %.3f s (processor %.3f s), %llu yields, longest event-loop gap %.1f ms%s\n",
                 elapsed / 1e9, cpu, static_cast<unsigned long long>(gYields), longestGap / 1e6,
                 done ? "" : " (time limit reached)");
-    const bool met = done && elapsed < 1'000'000'000 && longestGap < 50'000'000;
-    std::printf("scan: targets (under 1 s, gap under 50 ms) %s\n", met ? "met" : "missed");
+    const bool smooth = done && longestGap < 50'000'000;
+    const char* verdict = !smooth                 ? "missed"
+                          : elapsed < 400'000'000 ? "met"
+                          : elapsed < 800'000'000 ? "met as on a loaded machine only"
+                                                  : "missed";
+    std::printf("scan: targets (0.4 s quiet, 0.8 s loaded, gap under 50 ms) %s\n", verdict);
 
     // The same number of bare yields, for the share that switching takes.
     const std::uint64_t yields = gYields;
