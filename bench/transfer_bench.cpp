@@ -392,7 +392,8 @@ Timing TimePastes(const fs::path& transferFolder, const fs::path& root, bool rep
                   std::vector<std::unique_ptr<FakeMachine>>& newMachines) {
     Timing paste;
     for (int round = 0; round < kRounds; ++round) {
-        FakeMachine& newMachine = *newMachines.emplace_back(std::make_unique<FakeMachine>("hanako"));
+        FakeMachine& newMachine =
+            *newMachines.emplace_back(std::make_unique<FakeMachine>("hanako"));
         const fs::path cpFolder =
             root / ((replace ? "shell replace " : "shell paste ") + std::to_string(round));
         for (const PastePlace& place : kPastePlaces) {

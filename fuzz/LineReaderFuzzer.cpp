@@ -59,8 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t bytes = 0;
     for (std::size_t lines = 0; !stream.EndOfFile(); ++lines) {
         const std::string line = stream.ReadLine(limit).Bytes();
-        if (line.size() > limit || line.find_first_of("\r\n") != std::string::npos ||
-            lines > size)
+        if (line.size() > limit || line.find_first_of("\r\n") != std::string::npos || lines > size)
             std::abort();
         bytes += line.size();
     }
