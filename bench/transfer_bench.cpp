@@ -159,8 +159,12 @@ double SecondsFor(const std::function<void()>& work) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-std::string Quoted(const fs::path& path) {
-    return "'" + path.string() + "'";
+// One quoted shell argument with the space before it. Built by appending:
+// g++ 12 at -O3 warns falsely on a literal joined before a string.
+std::string Argument(const fs::path& path) {
+    std::string argument = " '";
+    argument.append(path.string()).append("'");
+    return argument;
 }
 
 void RunShell(const std::string& command) {
@@ -172,8 +176,9 @@ void CopyWithCp(const std::vector<fs::path>& sources, const fs::path& destinatio
     fs::create_directories(destination);
     std::string command = "cp -a";
     for (const fs::path& source : sources)
-        command += " " + Quoted(source);
-    RunShell(command + " " + Quoted(destination) + "/");
+        command += Argument(source);
+    command += Argument(destination);
+    RunShell(command + "/");
 }
 
 // The shell's way of replacing entries without losing them: the copies are
@@ -181,17 +186,17 @@ void CopyWithCp(const std::vector<fs::path>& sources, const fs::path& destinatio
 // copy, and the old ones go last.
 void ReplaceWithShell(const std::vector<fs::path>& sources, const fs::path& destination) {
     const fs::path scratch = destination / ".scratch";
-    std::string command = "mkdir " + Quoted(scratch) + " && cp -a";
+    std::string command = "mkdir" + Argument(scratch) + " && cp -a";
     for (const fs::path& source : sources)
-        command += " " + Quoted(source);
-    command += " " + Quoted(scratch) + "/";
+        command += Argument(source);
+    command += Argument(scratch) + "/";
     for (const fs::path& source : sources) {
         const fs::path name = source.filename();
-        command += " && mv " + Quoted(destination / name) + " " +
-                   Quoted(scratch / (name.string() + ".old")) + " && mv " + Quoted(scratch / name) +
-                   " " + Quoted(destination) + "/";
+        command +=
+            " && mv" + Argument(destination / name) + Argument(scratch / (name.string() + ".old"));
+        command += " && mv" + Argument(scratch / name) + Argument(destination) + "/";
     }
-    RunShell(command + " && rm -rf " + Quoted(scratch));
+    RunShell(command + " && rm -rf" + Argument(scratch));
 }
 
 std::vector<fs::path> EntriesOf(const fs::path& folder) {
