@@ -5,48 +5,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 
 #include "common/Globals.h"
-
-namespace {
-
-// A package "Fuzz.app" in a folder of its own, removed at exit; every input
-// becomes its PkgInfo.
-class InputPackage {
-public:
-    InputPackage()
-        : root_(std::filesystem::temp_directory_path() /
-                ("line_reader_fuzzer." + std::to_string(std::random_device{}()))) {
-        std::filesystem::create_directories(root_ / "Fuzz.app" / "contents");
-    }
-    ~InputPackage() {
-        std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
-    }
-
-    FolderItem Holding(const std::uint8_t* data, std::size_t size) const {
-        std::ofstream out(root_ / "Fuzz.app" / "contents" / "PkgInfo",
-                          std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-        out.close();
-        if (!out)
-            std::abort();
-        return FolderItem::AtPosixPath((root_ / "Fuzz.app").string());
-    }
-
-private:
-    std::filesystem::path root_;
-};
-
-} // namespace
+#include "fuzz/InputFolder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const InputPackage input;
-    const FolderItem package = input.Holding(data, size);
+    static const InputFolder input("line_reader_fuzzer");
+    const FolderItem package = input.Holding(data, size, "Fuzz.app/contents/PkgInfo", "Fuzz.app");
 
     if (Globals::gGetTypeCre(package).Bytes().size() > 8)
         std::abort();
