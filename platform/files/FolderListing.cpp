@@ -108,13 +108,13 @@ FolderListing::FolderListing(std::string folderPath, std::vector<ListedEntry> en
 
 std::shared_ptr<const FolderListing> FolderListing::Of(const std::string& folderPath) {
     ListingCache& cache = ListingCache::Instance();
-    const std::uint64_t turn = coop::CurrentTurn();
-    if (auto current = cache.FoundInTurn(folderPath, turn))
+    const std::uint64_t slice = coop::CurrentSlice();
+    if (auto current = cache.FoundInSlice(folderPath, slice))
         return current;
     const auto stamp = FolderStamp::Of(folderPath);
     if (!stamp)
         return NoFolderListing(folderPath);
-    if (auto cached = cache.Find(folderPath, *stamp, turn))
+    if (auto cached = cache.Find(folderPath, *stamp, slice))
         return cached;
 
     const long long sinceChange = NowNanoseconds() - std::max(stamp->modified, stamp->changed);
@@ -125,14 +125,14 @@ std::shared_ptr<const FolderListing> FolderListing::Of(const std::string& folder
         std::make_shared<const FolderListing>(folderPath, std::move(entries), errorNumber);
     // A folder that could not be read is read again next time: the cause may pass.
     if (errorNumber == 0)
-        cache.Store(folderPath, *stamp, racy, listing);
+        cache.Store(folderPath, *stamp, racy, slice, listing);
     return listing;
 }
 
 std::shared_ptr<const FolderListing> FolderListing::Cached(std::string_view folderPath) {
     ListingCache& cache = ListingCache::Instance();
-    const std::uint64_t turn = coop::CurrentTurn();
-    if (auto current = cache.FoundInTurn(folderPath, turn))
+    const std::uint64_t slice = coop::CurrentSlice();
+    if (auto current = cache.FoundInSlice(folderPath, slice))
         return current;
     auto stored = cache.Peek(folderPath);
     if (!stored)
@@ -140,7 +140,7 @@ std::shared_ptr<const FolderListing> FolderListing::Cached(std::string_view fold
     const auto stamp = FolderStamp::Of(std::string(folderPath));
     if (!(stamp == stored->stamp))
         return nullptr;
-    cache.Confirm(folderPath, *stamp, turn);
+    cache.Confirm(folderPath, *stamp, slice);
     return std::move(stored->listing);
 }
 

@@ -7,8 +7,9 @@
 // (device, inode, change and modification times), so that a loop asking for
 // the count on every pass stays linear. A folder changed within the clock's
 // granularity of the reading is read again next time, since a change in the
-// same tick may leave its times as they were. Within one turn of a
-// cooperative thread the folder is looked at only once.
+// same tick may leave its times as they were. Within one slice of the
+// cooperative threads (until the event loop runs again) the folder is looked
+// at only once; the threads' own changes through this layer forget it at once.
 //
 // Each entry keeps what the reading learnt of it: its kind and whether a
 // companion lies beside it. Removing, adding or replacing an entry changes the

@@ -28,32 +28,33 @@ ListingCache& ListingCache::Instance() {
 }
 
 std::shared_ptr<const FolderListing>
-ListingCache::Find(std::string_view path, const FolderStamp& stamp, std::uint64_t turn) {
+ListingCache::Find(std::string_view path, const FolderStamp& stamp, std::uint64_t slice) {
     std::lock_guard lock(mutex_);
     const auto found = entries_.find(path);
     if (found == entries_.end() || found->second.racy || !(found->second.stamp == stamp))
         return nullptr;
     recency_.splice(recency_.begin(), recency_, found->second.recency);
-    found->second.confirmedTurn = turn;
+    found->second.confirmedSlice = slice;
     return found->second.listing;
 }
 
-std::shared_ptr<const FolderListing> ListingCache::FoundInTurn(std::string_view path,
-                                                               std::uint64_t turn) {
-    if (turn == 0)
+std::shared_ptr<const FolderListing> ListingCache::FoundInSlice(std::string_view path,
+                                                                std::uint64_t slice) {
+    if (slice == 0)
         return nullptr;
     std::lock_guard lock(mutex_);
     const auto found = entries_.find(path);
-    if (found == entries_.end() || found->second.racy || found->second.confirmedTurn != turn)
+    if (found == entries_.end() || found->second.racy || found->second.confirmedSlice != slice)
         return nullptr;
+    recency_.splice(recency_.begin(), recency_, found->second.recency);
     return found->second.listing;
 }
 
-void ListingCache::Confirm(std::string_view path, const FolderStamp& stamp, std::uint64_t turn) {
+void ListingCache::Confirm(std::string_view path, const FolderStamp& stamp, std::uint64_t slice) {
     std::lock_guard lock(mutex_);
     const auto found = entries_.find(path);
     if (found != entries_.end() && found->second.stamp == stamp)
-        found->second.confirmedTurn = turn;
+        found->second.confirmedSlice = slice;
 }
 
 std::optional<ListingCache::Stored> ListingCache::Peek(std::string_view path) {
@@ -65,13 +66,13 @@ std::optional<ListingCache::Stored> ListingCache::Peek(std::string_view path) {
 }
 
 void ListingCache::Store(const std::string& path, const FolderStamp& stamp, bool racy,
-                         std::shared_ptr<const FolderListing> listing) {
+                         std::uint64_t slice, std::shared_ptr<const FolderListing> listing) {
     std::lock_guard lock(mutex_);
     EraseLocked(path);
     if (entries_.size() >= kCachedFolders)
         EraseLocked(recency_.back());
     recency_.push_front(path);
-    entries_[path] = Cached{stamp, racy, 0, std::move(listing), recency_.begin()};
+    entries_[path] = Cached{stamp, racy, slice, std::move(listing), recency_.begin()};
 }
 
 void ListingCache::Erase(std::string_view path) {

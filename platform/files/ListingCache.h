@@ -3,8 +3,9 @@
 // 64. A listing is handed out again only while its folder carries the stamp it
 // had when read; one read within the clock's granularity of a change is never
 // handed out, since a change in the same tick may leave the times as they were.
-// A stamp found current in a turn of a cooperative thread stands for the rest
-// of that turn (see coop::CurrentTurn): the folder is looked at once per turn.
+// A stamp found current in a slice of the cooperative threads stands for the
+// rest of that slice (see coop::CurrentSlice): the folder is looked at once
+// per slice.
 
 #include <sys/types.h>
 
@@ -43,19 +44,21 @@ public:
     };
 
     // The listing stored for the path under that stamp, or nullptr; it
-    // becomes the most recently used, found current in that turn.
+    // becomes the most recently used, found current in that slice.
     std::shared_ptr<const FolderListing> Find(std::string_view path, const FolderStamp& stamp,
-                                              std::uint64_t turn);
-    // The listing stored for the path that was found current in this turn,
-    // or nullptr; turn 0 (outside the cooperative threads) finds none.
-    std::shared_ptr<const FolderListing> FoundInTurn(std::string_view path, std::uint64_t turn);
-    // Notes that the listing stored under that stamp was found current in that turn.
-    void Confirm(std::string_view path, const FolderStamp& stamp, std::uint64_t turn);
+                                              std::uint64_t slice);
+    // The listing stored for the path that was found current in this slice,
+    // or nullptr; slice 0 (outside the cooperative threads) finds none. It
+    // becomes the most recently used.
+    std::shared_ptr<const FolderListing> FoundInSlice(std::string_view path, std::uint64_t slice);
+    // Notes that the listing stored under that stamp was found current in that slice.
+    void Confirm(std::string_view path, const FolderStamp& stamp, std::uint64_t slice);
     // The listing stored for the path that could still be handed out, with
     // the stamp it was read under.
     std::optional<Stored> Peek(std::string_view path);
-    // Keeps a listing just read; a racy one only so that it is never handed out.
-    void Store(const std::string& path, const FolderStamp& stamp, bool racy,
+    // Keeps a listing just read in that slice, where it is current; a racy
+    // one only so that it is never handed out.
+    void Store(const std::string& path, const FolderStamp& stamp, bool racy, std::uint64_t slice,
                std::shared_ptr<const FolderListing> listing);
     void Erase(std::string_view path);
 
@@ -63,7 +66,7 @@ private:
     struct Cached {
         FolderStamp stamp;
         bool racy = false;
-        std::uint64_t confirmedTurn = 0;
+        std::uint64_t confirmedSlice = 0;
         std::shared_ptr<const FolderListing> listing;
         std::list<std::string>::iterator recency;
     };

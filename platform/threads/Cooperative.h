@@ -18,11 +18,13 @@ bool InThread();
 // null on the event loop's own stack.
 const void* CurrentThreadKey();
 
-// Numbers the turns of the cooperative threads: a new number each time one
-// is resumed, 0 outside them (on the event loop's stack, on other OS
-// threads). Under one number no other code of the program runs, so a fact
-// learnt a moment ago under it can stand until the thread yields.
-std::uint64_t CurrentTurn();
+// Numbers the scheduler's slices: each time the event loop hands the
+// cooperative threads the processor (a few milliseconds of turns, or one
+// pass run from the loop's stack) gets a new number; 0 outside the threads
+// (on the event loop's stack, on other OS threads). Under one number no event
+// handler runs, only the threads' own code, so a fact learnt under it can
+// stand until the event loop runs again, unless the threads change it.
+std::uint64_t CurrentSlice();
 
 // On a cooperative thread: return to the scheduler, resume later.
 // On the event loop's stack: run one scheduler pass and return.

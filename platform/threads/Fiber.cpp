@@ -14,9 +14,8 @@ namespace {
 // As deep as the GUI thread's own stack; pages are only committed when used.
 constexpr std::size_t kStackBytes = 8 * 1024 * 1024;
 
-std::uint64_t gTurnsStarted = 0;
-// The turn running on this OS thread; 0 between turns.
-thread_local std::uint64_t tCurrentTurn = 0;
+// The slice whose fiber runs on this OS thread; 0 outside the fibers.
+thread_local std::uint64_t tCurrentSlice = 0;
 
 } // namespace
 
@@ -36,12 +35,12 @@ boost::context::fiber Fiber::Start(boost::context::fiber&& resumer) {
     return std::move(resumer_);
 }
 
-void Fiber::Resume() {
+void Fiber::Resume(std::uint64_t slice) {
     const ExceptionState resumerState = ExceptionState::Current();
     exceptionState_.Install();
-    tCurrentTurn = ++gTurnsStarted;
+    tCurrentSlice = slice;
     suspended_ = std::move(suspended_).resume();
-    tCurrentTurn = 0;
+    tCurrentSlice = 0;
     exceptionState_ = ExceptionState::Current();
     resumerState.Install();
 }
@@ -68,6 +67,6 @@ bool Fiber::Due() const {
 
 } // namespace coop::detail
 
-std::uint64_t coop::CurrentTurn() {
-    return detail::tCurrentTurn;
+std::uint64_t coop::CurrentSlice() {
+    return detail::tCurrentSlice;
 }

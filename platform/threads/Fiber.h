@@ -9,6 +9,7 @@
 
 #include <boost/context/fiber.hpp>
 
+#include <cstdint>
 #include <exception>
 #include <functional>
 #include <limits>
@@ -30,8 +31,9 @@ public:
     Fiber(const Fiber&) = delete;
     Fiber& operator=(const Fiber&) = delete;
 
-    // Runs the fiber until it suspends or its body ends.
-    void Resume();
+    // Runs the fiber until it suspends or its body ends, in the scheduler's
+    // slice of that number (see coop::CurrentSlice).
+    void Resume(std::uint64_t slice);
     // From inside the fiber: back to the code that resumed it, to be resumed
     // again as `wake` says. The condition must live until then.
     void Suspend(WakeUp wake = {});

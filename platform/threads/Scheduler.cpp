@@ -36,6 +36,7 @@ void Scheduler::Start(std::function<void()> body) {
 void Scheduler::RunPass() {
     if (passRunning_)
         return;
+    ++slice_;
     Pass();
 }
 
@@ -57,7 +58,7 @@ bool Scheduler::Pass() {
         if (!fiber.Due())
             continue;
         current_ = &fiber;
-        fiber.Resume();
+        fiber.Resume(slice_);
         current_ = nullptr;
         someEnded = someEnded || fiber.Finished();
         progressed = true;
@@ -71,6 +72,7 @@ bool Scheduler::Pass() {
 }
 
 void Scheduler::Tick() {
+    ++slice_;
     const auto sliceEnd = std::chrono::steady_clock::now() + kSlice;
     while (Pass() && std::chrono::steady_clock::now() < sliceEnd) {
     }

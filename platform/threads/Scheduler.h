@@ -26,6 +26,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -44,9 +45,9 @@ public:
     // The fiber running now, null on the GUI thread's own stack.
     Fiber* Current() const { return current_; }
 
-    // Resumes once each thread that exists now and whose turn has come. Does
-    // nothing when called during a pass (from a destructor of an ending
-    // thread, say).
+    // Resumes once each thread that exists now and whose turn has come, as a
+    // slice of its own. Does nothing when called during a pass (from a
+    // destructor of an ending thread, say).
     void RunPass();
 
     // From any OS thread: something a waiting thread waits for may have
@@ -70,6 +71,7 @@ private:
     std::vector<std::unique_ptr<Fiber>> fibers_;
     std::vector<std::unique_ptr<Fiber>> abandoned_;
     Fiber* current_ = nullptr;
+    std::uint64_t slice_ = 0; // the number of the latest slice (coop::CurrentSlice)
     bool passRunning_ = false;
     QPointer<QTimer> timer_;
     // The timer again, for other OS threads to post a wake-up to.

@@ -106,31 +106,52 @@ TEST(Listing, IsReusedOnlyWhenReadAClockTickAfterTheFolderChanged) {
     }
 }
 
-// A folder found current in a turn of a cooperative thread is not looked at
-// again in that turn; in the next one, outside any, or once the layer changed
-// it, it is.
-TEST(Listing, IsTakenAsCurrentOnlyForTheRestOfTheTurnThatFoundIt) {
+// A folder found current in a slice of the cooperative threads is not looked
+// at again in that slice; in the next one, outside any, or once the layer
+// changed it, it is.
+TEST(Listing, IsTakenAsCurrentOnlyForTheRestOfTheSliceThatFoundIt) {
     files::ListingCache& cache = files::ListingCache::Instance();
     const std::string path = "/no such folder/turns";
     const files::FolderStamp stamp{1, 2, 3, 4};
     const auto listing =
         std::make_shared<const files::FolderListing>(path, std::vector<files::ListedEntry>{});
-    cache.Store(path, stamp, false, listing);
-    EXPECT_EQ(cache.FoundInTurn(path, 7), nullptr);
+    cache.Store(path, stamp, false, 6, listing);
+    EXPECT_EQ(cache.FoundInSlice(path, 6), listing); // read in that slice
+    EXPECT_EQ(cache.FoundInSlice(path, 7), nullptr);
     EXPECT_EQ(cache.Find(path, stamp, 7), listing);
-    EXPECT_EQ(cache.FoundInTurn(path, 7), listing);
-    EXPECT_EQ(cache.FoundInTurn(path, 8), nullptr);
+    EXPECT_EQ(cache.FoundInSlice(path, 7), listing);
+    EXPECT_EQ(cache.FoundInSlice(path, 8), nullptr);
     cache.Confirm(path, files::FolderStamp{1, 2, 3, 5}, 8);
-    EXPECT_EQ(cache.FoundInTurn(path, 8), nullptr);
+    EXPECT_EQ(cache.FoundInSlice(path, 8), nullptr);
     EXPECT_EQ(cache.Find(path, stamp, 0), listing);
-    EXPECT_EQ(cache.FoundInTurn(path, 0), nullptr);
+    EXPECT_EQ(cache.FoundInSlice(path, 0), nullptr);
     cache.Confirm(path, stamp, 9);
     files::FolderListing::Forget(path);
-    EXPECT_EQ(cache.FoundInTurn(path, 9), nullptr);
-    cache.Store(path, stamp, true, listing);
+    EXPECT_EQ(cache.FoundInSlice(path, 9), nullptr);
+    cache.Store(path, stamp, true, 10, listing);
     cache.Confirm(path, stamp, 10);
-    EXPECT_EQ(cache.FoundInTurn(path, 10), nullptr);
+    EXPECT_EQ(cache.FoundInSlice(path, 10), nullptr);
     cache.Erase(path);
+}
+
+// A folder asked again and again in its slice stays kept while many others
+// are read: being found counts as being used.
+TEST(Listing, AFolderFoundInItsSliceIsNotTheFirstToBeDropped) {
+    files::ListingCache& cache = files::ListingCache::Instance();
+    const files::FolderStamp stamp{1, 2, 3, 4};
+    const auto store = [&](const std::string& path) {
+        cache.Store(
+            path, stamp, false, 1,
+            std::make_shared<const files::FolderListing>(path, std::vector<files::ListedEntry>{}));
+    };
+    store("/no such folder/asked");
+    for (int i = 0; i < 200; ++i) {
+        ASSERT_NE(cache.FoundInSlice("/no such folder/asked", 1), nullptr) << i;
+        store("/no such folder/other " + std::to_string(i));
+    }
+    cache.Erase("/no such folder/asked");
+    for (int i = 0; i < 200; ++i)
+        cache.Erase("/no such folder/other " + std::to_string(i));
 }
 
 TEST(Listing, SeesAFolderReplacedByAnotherOfTheSameName) {

@@ -3,6 +3,8 @@
 #include "platform/threads/Cooperative.h"
 #include "platform/threads/EventLoop.h"
 
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -86,24 +88,30 @@ TEST(Thread, ThreadsInterleaveOnlyAtYields) {
     EXPECT_EQ(order, expected);
 }
 
-// A turn keeps its number until the thread yields; outside the threads it is 0.
-TEST(Thread, TurnNumberHoldsUntilTheThreadYields) {
-    std::vector<std::uint64_t> turns;
-    bool ended = false;
-    StartThread([&] {
-        turns.push_back(CurrentTurn());
-        turns.push_back(CurrentTurn());
+// Every thread resumed in one slice sees its number; once the event loop has
+// run, a new one. Outside the threads it is 0.
+TEST(Thread, SliceNumberHoldsUntilTheEventLoopRuns) {
+    std::vector<std::uint64_t> slices;
+    bool loopRan = false;
+    const auto step = [&] {
+        slices.push_back(CurrentSlice());
         YieldToNextThread();
-        turns.push_back(CurrentTurn());
-        ended = true;
-    });
-    ASSERT_TRUE(RunEventLoopUntil([&] { return ended; }, kTimeLimitMs));
-    ASSERT_EQ(turns.size(), 3u);
-    EXPECT_NE(turns[0], 0u);
-    EXPECT_EQ(turns[0], turns[1]);
-    EXPECT_NE(turns[2], turns[1]);
-    EXPECT_NE(turns[2], 0u);
-    EXPECT_EQ(CurrentTurn(), 0u);
+        slices.push_back(CurrentSlice());
+        RunEventLoopUntil([&] { return loopRan; }, kTimeLimitMs);
+        slices.push_back(CurrentSlice());
+    };
+    StartThread(step);
+    StartThread(step);
+    YieldToNextThread(); // one pass from the loop's stack: a slice of its own
+    YieldToNextThread();
+    QTimer::singleShot(0, [&] { loopRan = true; });
+    ASSERT_TRUE(RunEventLoopUntil([&] { return slices.size() == 6; }, kTimeLimitMs));
+    EXPECT_NE(slices[0], 0u);
+    EXPECT_EQ(slices[0], slices[1]); // both threads, first pass
+    EXPECT_EQ(slices[2], slices[3]); // both, second pass
+    EXPECT_NE(slices[2], slices[1]);
+    EXPECT_NE(slices[4], slices[3]); // after the event loop ran
+    EXPECT_EQ(CurrentSlice(), 0u);
 }
 
 // A thread started by another joins the round after the threads already there.
