@@ -11,10 +11,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 
 struct FolderItem::State {
     std::string path;
     std::string lastError;
+    // The path as text, made on first use: stored items are asked it again
+    // and again (the item store's search).
+    std::optional<String> pathText;
 
     bool Succeeded() {
         lastError.clear();
@@ -76,7 +80,7 @@ FolderItem FolderItem::AtPosixPath(std::string path) {
     if (auto normalised = files::NormalisedAbsolutePath(path))
         path = std::move(*normalised);
     FolderItem item;
-    item.state_ = NilCheckedHandle<State>(std::make_shared<State>(State{std::move(path), {}}));
+    item.state_ = NilCheckedHandle<State>(std::make_shared<State>(State{std::move(path), {}, {}}));
     return item;
 }
 
@@ -137,7 +141,10 @@ String FolderItem::Name() const {
 }
 
 String FolderItem::AbsolutePath() const {
-    return PathText(state_->path);
+    State& state = *state_;
+    if (!state.pathText)
+        state.pathText = PathText(state.path);
+    return *state.pathText;
 }
 
 String FolderItem::MacType() const {
