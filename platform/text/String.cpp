@@ -5,7 +5,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <vector>
+#include <optional>
+#include <string_view>
 
 namespace {
 
@@ -24,23 +25,49 @@ std::string DecodeToUTF8(const std::string& bytes, const TextEncoding* encoding)
     return Encodings::UTF8()->FromUnicode(encoding->ToUnicode(bytes));
 }
 
+// The bytes read as UTF-8 without a copy when they are UTF-8 already; else
+// decoded into `storage`.
+std::string_view ViewAsUTF8(const std::string& bytes, const TextEncoding* encoding,
+                            std::string& storage) {
+    if (IsUTF8(encoding))
+        return bytes;
+    storage = DecodeToUTF8(bytes, encoding);
+    return storage;
+}
+
 std::string EncodeFromUTF8(std::string_view utf8, const TextEncoding* encoding) {
     if (IsUTF8(encoding))
         return std::string(utf8);
     return encoding->FromUnicode(Encodings::UTF8()->ToUnicode(utf8));
 }
 
-std::vector<std::string_view> SplitFields(std::string_view text, std::string_view separator) {
+// The fields of a text split at each separator: none in an empty text, the
+// whole text with an empty separator. Walked in place, as names are split on
+// every turn of the scan.
+std::size_t FieldCount(std::string_view text, std::string_view separator) {
     if (text.empty())
-        return {};
+        return 0;
     if (separator.empty())
-        return {text};
-    std::vector<std::string_view> fields;
-    for (;;) {
+        return 1;
+    std::size_t count = 1;
+    for (std::size_t at = text.find(separator); at != std::string_view::npos;
+         at = text.find(separator, at + separator.size()))
+        ++count;
+    return count;
+}
+
+// Field n, counted from 1; nullopt when there is none.
+std::optional<std::string_view> FieldAt(std::string_view text, std::string_view separator, int n) {
+    if (text.empty() || n < 1)
+        return std::nullopt;
+    if (separator.empty())
+        return n == 1 ? std::optional(text) : std::nullopt;
+    for (int i = 1;; ++i) {
         const std::size_t at = text.find(separator);
-        fields.push_back(text.substr(0, at));
+        if (i == n)
+            return text.substr(0, at);
         if (at == std::string_view::npos)
-            return fields;
+            return std::nullopt;
         text.remove_prefix(at + separator.size());
     }
 }
@@ -142,20 +169,23 @@ String DefineEncoding(const String& text, const TextEncoding* encoding) {
 }
 
 int CountFields(const String& s, const String& separator) {
-    return static_cast<int>(SplitFields(DecodeToUTF8(s.Bytes(), ReadingOf(s, separator)),
-                                        DecodeToUTF8(separator.Bytes(), ReadingOf(separator, s)))
-                                .size());
+    std::string text;
+    std::string separatorText;
+    return static_cast<int>(
+        FieldCount(ViewAsUTF8(s.Bytes(), ReadingOf(s, separator), text),
+                   ViewAsUTF8(separator.Bytes(), ReadingOf(separator, s), separatorText)));
 }
 
 String NthField(const String& s, const String& separator, int n) {
     const TextEncoding* reading = ReadingOf(s, separator);
-    const std::string text = DecodeToUTF8(s.Bytes(), reading);
-    const auto fields = SplitFields(text, DecodeToUTF8(separator.Bytes(), ReadingOf(separator, s)));
-    if (n < 1 || static_cast<std::size_t>(n) > fields.size()) {
+    std::string text;
+    std::string separatorText;
+    const auto field =
+        FieldAt(ViewAsUTF8(s.Bytes(), reading, text),
+                ViewAsUTF8(separator.Bytes(), ReadingOf(separator, s), separatorText), n);
+    if (!field)
         return String::FromBytes("", s.Encoding());
-    }
-    return String::FromBytes(EncodeFromUTF8(fields[static_cast<std::size_t>(n - 1)], reading),
-                             s.Encoding());
+    return String::FromBytes(EncodeFromUTF8(*field, reading), s.Encoding());
 }
 
 double Val(const String& s) {
