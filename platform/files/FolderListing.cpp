@@ -1,5 +1,7 @@
 #include "platform/files/FolderListing.h"
 
+#include "platform/files/Descriptor.h"
+#include "platform/files/FolderEntries.h"
 #include "platform/files/ListingCache.h"
 #include "platform/files/MacName.h"
 #include "platform/files/PosixPath.h"
@@ -29,13 +31,13 @@ std::shared_ptr<const FolderListing> NoFolderListing(const std::string& folderPa
 
 // The kind the folder's record gives, asking the entry itself only on file
 // systems that leave it out.
-EntryKind KindOfEntry(DIR* folder, const dirent& entry) {
-    switch (entry.d_type) {
+EntryKind KindOfEntry(int folderFd, const FolderRecord& record) {
+    switch (record.type) {
     case DT_DIR:
         return EntryKind::Folder;
     case DT_UNKNOWN: {
         struct stat info {};
-        if (fstatat(dirfd(folder), entry.d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+        if (fstatat(folderFd, record.name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
             return EntryKind::Missing;
         return KindOfMode(info.st_mode);
     }
@@ -46,33 +48,21 @@ EntryKind KindOfEntry(DIR* folder, const dirent& entry) {
 
 // errorNumber: 0, or why the folder could not be read to its end; then no
 // entry is kept, so that a partial listing is never taken for the whole.
-std::vector<ListedEntry> ReadEntries(const std::string& folderPath, int& errorNumber) {
+std::vector<ListedEntry> ReadEntries(int folderFd, int& errorNumber) {
     std::vector<ListedEntry> entries;
     std::vector<std::string> companionsOf;
-    DIR* folder = opendir(folderPath.c_str());
-    if (folder == nullptr) {
-        errorNumber = errno;
-        return entries;
-    }
-    for (;;) {
-        errno = 0;
-        const dirent* entry = readdir(folder);
-        if (entry == nullptr) {
-            errorNumber = errno;
-            break;
-        }
-        const std::string_view name(entry->d_name);
-        if (name == "." || name == "..")
-            continue;
-        if (IsAppleDoubleName(name))
-            companionsOf.emplace_back(name.substr(2));
-        else
-            entries.push_back(ListedEntry{std::string(name), MacNameKey(name),
-                                          KindOfEntry(folder, *entry), false});
-    }
-    closedir(folder);
+    auto records = ReadFolderRecords(folderFd, errorNumber);
     if (errorNumber != 0)
-        return {};
+        return entries;
+    for (auto& record : records) {
+        if (IsAppleDoubleName(record.name)) {
+            companionsOf.push_back(record.name.substr(2));
+            continue;
+        }
+        const EntryKind kind = KindOfEntry(folderFd, record);
+        auto key = MacNameKey(record.name);
+        entries.push_back(ListedEntry{std::move(record.name), std::move(key), kind, false});
+    }
     std::sort(companionsOf.begin(), companionsOf.end());
     for (auto& entry : entries)
         entry.hasCompanion =
@@ -88,6 +78,36 @@ long long NowNanoseconds() {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
     return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
+}
+
+// Reads the folder afresh and keeps the listing for reuse when it was read
+// whole. The folder is opened first and its stamp taken from the open folder,
+// so that one that was never listed is looked up on disk only once.
+std::shared_ptr<const FolderListing> ReadListing(const std::string& folderPath,
+                                                 std::uint64_t slice) {
+    const Descriptor folder(
+        open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (!folder.IsOpen()) {
+        const int openError = errno;
+        if (!FolderStamp::Of(folderPath))
+            return NoFolderListing(folderPath);
+        return std::make_shared<const FolderListing>(folderPath, std::vector<ListedEntry>{},
+                                                     openError);
+    }
+    struct stat info {};
+    if (fstat(folder.get(), &info) != 0)
+        return std::make_shared<const FolderListing>(folderPath, std::vector<ListedEntry>{}, errno);
+    const FolderStamp stamp = FolderStamp::OfStatus(info);
+    const long long sinceChange = NowNanoseconds() - std::max(stamp.modified, stamp.changed);
+    const bool racy = sinceChange >= 0 && sinceChange < kClockGranularityNs;
+    int errorNumber = 0;
+    auto entries = ReadEntries(folder.get(), errorNumber);
+    auto listing =
+        std::make_shared<const FolderListing>(folderPath, std::move(entries), errorNumber);
+    // A folder that could not be read is read again next time: the cause may pass.
+    if (errorNumber == 0)
+        ListingCache::Instance().Store(folderPath, stamp, racy, slice, listing);
+    return listing;
 }
 
 } // namespace
@@ -111,22 +131,15 @@ std::shared_ptr<const FolderListing> FolderListing::Of(const std::string& folder
     const std::uint64_t slice = coop::CurrentSlice();
     if (auto current = cache.FoundInSlice(folderPath, slice))
         return current;
-    const auto stamp = FolderStamp::Of(folderPath);
-    if (!stamp)
-        return NoFolderListing(folderPath);
-    if (auto cached = cache.Find(folderPath, *stamp, slice))
-        return cached;
-
-    const long long sinceChange = NowNanoseconds() - std::max(stamp->modified, stamp->changed);
-    const bool racy = sinceChange >= 0 && sinceChange < kClockGranularityNs;
-    int errorNumber = 0;
-    auto entries = ReadEntries(folderPath, errorNumber);
-    auto listing =
-        std::make_shared<const FolderListing>(folderPath, std::move(entries), errorNumber);
-    // A folder that could not be read is read again next time: the cause may pass.
-    if (errorNumber == 0)
-        cache.Store(folderPath, *stamp, racy, slice, listing);
-    return listing;
+    // A folder with a listing kept is looked at first: it is mostly unchanged.
+    if (cache.Peek(folderPath)) {
+        const auto stamp = FolderStamp::Of(folderPath);
+        if (!stamp)
+            return NoFolderListing(folderPath);
+        if (auto cached = cache.Find(folderPath, *stamp, slice))
+            return cached;
+    }
+    return ReadListing(folderPath, slice);
 }
 
 std::shared_ptr<const FolderListing> FolderListing::Cached(std::string_view folderPath) {

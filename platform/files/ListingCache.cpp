@@ -18,6 +18,10 @@ std::optional<FolderStamp> FolderStamp::Of(const std::string& path) {
     struct stat info {};
     if (lstat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
         return std::nullopt;
+    return OfStatus(info);
+}
+
+FolderStamp FolderStamp::OfStatus(const struct stat& info) {
     return FolderStamp{info.st_dev, info.st_ino, Nanoseconds(info.st_mtim),
                        Nanoseconds(info.st_ctim)};
 }

@@ -7,6 +7,7 @@
 // rest of that slice (see coop::CurrentSlice): the folder is looked at once
 // per slice.
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <cstdint>
@@ -32,6 +33,7 @@ struct FolderStamp {
 
     // The stamp of the folder at the path; nullopt when it is no folder.
     static std::optional<FolderStamp> Of(const std::string& path);
+    static FolderStamp OfStatus(const struct stat& info);
 };
 
 class ListingCache {
