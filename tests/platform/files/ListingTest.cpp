@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <thread>
@@ -59,9 +61,13 @@ TEST(Listing, TellsAnEmptyFolderFromOneThatCannotBeListed) {
     FakeMacDisk disk;
     disk.Folder("empty");
     disk.File("file");
+    disk.File("full/inside");
+    disk.SymbolicLink("link", disk.Path("full"));
+    ASSERT_EQ(mkfifo(disk.Path("pipe").c_str(), 0600), 0);
 
     EXPECT_EQ(disk.Item("empty").ListingError(), String(""));
-    for (const char* name : {"file", "missing"}) {
+    // Nothing walks through a link, and a pipe is never waited on.
+    for (const char* name : {"file", "missing", "link", "pipe"}) {
         const FolderItem item = disk.Item(name);
         EXPECT_EQ(item.Count(), 0);
         EXPECT_TRUE(
