@@ -2,6 +2,7 @@
 
 #include "platform/files/Descriptor.h"
 #include "platform/files/FileError.h"
+#include "platform/files/FolderListing.h"
 #include "platform/files/PosixPath.h"
 
 #include <fcntl.h>
@@ -88,12 +89,13 @@ FilePointer CreateStreamFile(const std::string& path, std::string& error) {
         return nullptr;
     }
     const std::string name(BaseName(path));
-    if (renameat(folder.get(), newName.c_str(), folder.get(), name.c_str()) != 0) {
+    const bool renamed = renameat(folder.get(), newName.c_str(), folder.get(), name.c_str()) == 0;
+    if (!renamed) {
         error = SystemError(path, errno);
         unlinkat(folder.get(), newName.c_str(), 0);
-        return nullptr;
     }
-    return StreamOn(fd, path, "wb", error);
+    FolderListing::Forget(folderPath);
+    return renamed ? StreamOn(fd, path, "wb", error) : nullptr;
 }
 
 std::optional<std::string> ReadFileHead(const std::string& path, std::size_t limit) {
