@@ -21,9 +21,11 @@ const void* CurrentThreadKey();
 // Numbers the scheduler's slices: each time the event loop hands the
 // cooperative threads the processor (a few milliseconds of turns, or one
 // pass run from the loop's stack) gets a new number; 0 outside the threads
-// (on the event loop's stack, on other OS threads). Under one number no event
-// handler runs, only the threads' own code, so a fact learnt under it can
-// stand until the event loop runs again, unless the threads change it.
+// (on the event loop's stack, on other OS threads). A thread resumed because
+// what it waited for has come starts a new number too. Under one number no
+// event handler runs and nothing waited for happens, only the threads' own
+// code, so a fact learnt under it can stand until the number changes, unless
+// the threads change it.
 std::uint64_t CurrentSlice();
 
 // On a cooperative thread: return to the scheduler, resume later.

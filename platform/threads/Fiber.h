@@ -44,6 +44,8 @@ public:
     bool Due() const;
     // When the fiber wakes by the clock alone; WakeUp::kNever when it does not.
     double WakeAtUs() const { return wake_.atUs; }
+    // True while the fiber waits for a condition to hold.
+    bool WaitsForCondition() const { return wake_.condition != nullptr; }
     // What escaped the body, once; null when it ended normally.
     std::exception_ptr TakeError() { return std::exchange(error_, nullptr); }
 

@@ -57,6 +57,10 @@ bool Scheduler::Pass() {
         Fiber& fiber = *fibers_[i];
         if (!fiber.Due())
             continue;
+        // What it waited for (work on another OS thread, say) may have changed
+        // files behind the layer's back: what was learnt so far no longer stands.
+        if (fiber.WaitsForCondition())
+            ++slice_;
         current_ = &fiber;
         fiber.Resume(slice_);
         current_ = nullptr;

@@ -114,6 +114,24 @@ TEST(Thread, SliceNumberHoldsUntilTheEventLoopRuns) {
     EXPECT_EQ(CurrentSlice(), 0u);
 }
 
+// What a thread waited for (work on another OS thread) may have changed the
+// disk: back from the wait, it is in a slice of its own.
+TEST(Thread, AThreadBackFromAWaitStartsANewSlice) {
+    bool ready = false;
+    std::uint64_t setterSlice = 0;
+    std::uint64_t waiterSlice = 0;
+    StartThread([&] {
+        WaitUntil([&] { return ready; });
+        waiterSlice = CurrentSlice();
+    });
+    StartThread([&] {
+        ready = true;
+        setterSlice = CurrentSlice();
+    });
+    ASSERT_TRUE(RunEventLoopUntil([&] { return waiterSlice != 0; }, kTimeLimitMs));
+    EXPECT_NE(waiterSlice, setterSlice);
+}
+
 // A thread started by another joins the round after the threads already there.
 TEST(Thread, ThreadStartedByThreadRunsFromTheNextPass) {
     std::vector<std::string> order;
