@@ -12,6 +12,10 @@
 // conditions are looked at again each time the loop is about to block, after
 // whatever event may have changed them.
 //
+// Each firing, and each pass run from the loop's stack, is a slice with a
+// number of its own (coop::CurrentSlice); a thread resumed because its
+// condition came starts a new one.
+//
 // A thread that ends is destroyed on the GUI stack right after its pass;
 // what escaped its run is reported afterwards from the event loop, so the
 // report may run a modal alert while the other threads go on.
