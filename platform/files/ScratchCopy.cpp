@@ -17,8 +17,7 @@ namespace files {
 ScratchCopy::ScratchCopy(int folderFd, const std::string& folderPath)
     : folderPath_(folderPath), entry_(folderFd, folderPath), companion_(folderFd, folderPath) {}
 
-bool ScratchCopy::Make(const CopySource& source, const std::string& finalPath,
-                       std::string& error) {
+bool ScratchCopy::Make(const CopySource& source, const std::string& finalPath, std::string& error) {
     if (S_ISDIR(source.info.st_mode) && IsSameOrInside(entry_.Folder(), source.info)) {
         error = PathError(folderPath_, "フォルダをそれ自身の中にはコピーできません。");
         return false;
@@ -28,13 +27,13 @@ bool ScratchCopy::Make(const CopySource& source, const std::string& finalPath,
     const std::string companion = AppleDoubleCompanionName(name);
     const int from = source.parent.get();
     struct stat companionInfo {};
-    const bool made =
-        copier.Copy(from, name, entry_.Folder(), entry_.Name(), companion_.Name(), source.path,
-                    finalPath) &&
-        (fstatat(from, companion.c_str(), &companionInfo, AT_SYMLINK_NOFOLLOW) != 0 ||
-         copier.Copy(from, companion, companion_.Folder(), companion_.Name(), "",
-                     JoinPath(ParentPath(source.path), companion),
-                     JoinPath(ParentPath(finalPath), AppleDoubleCompanionName(BaseName(finalPath)))));
+    const bool made = copier.Copy(from, name, entry_.Folder(), entry_.Name(), companion_.Name(),
+                                  source.path, finalPath) &&
+                      (fstatat(from, companion.c_str(), &companionInfo, AT_SYMLINK_NOFOLLOW) != 0 ||
+                       copier.Copy(from, companion, companion_.Folder(), companion_.Name(), "",
+                                   JoinPath(ParentPath(source.path), companion),
+                                   JoinPath(ParentPath(finalPath),
+                                            AppleDoubleCompanionName(BaseName(finalPath)))));
     if (!made) {
         error = copier.Error();
         return false;

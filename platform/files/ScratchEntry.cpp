@@ -50,8 +50,9 @@ bool ScratchEntry::Commit(const std::string& finalName, Existing existing, std::
     if (!folder_.IsOpen())
         return Fail(finalName, EBADF, error);
     struct stat old {};
-    const bool replacing = existing == Existing::Replaced &&
-                           fstatat(folder_.get(), finalName.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0;
+    const bool replacing =
+        existing == Existing::Replaced &&
+        fstatat(folder_.get(), finalName.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0;
     bool done = false;
     if (!replacing) {
         const int failure = RenameWithoutReplacing(folder_.get(), name_, folder_.get(), finalName);

@@ -14,8 +14,7 @@
 
 namespace {
 
-template <typename Function>
-Function Next(const char* name) {
+template <typename Function> Function Next(const char* name) {
     return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
 }
 
