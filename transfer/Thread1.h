@@ -18,6 +18,8 @@
 
 #include "platform/text/String.h"
 #include "platform/threads/Thread.h"
+#include "transfer/ItemPlacement.h"
+#include "transfer/MadeEntries.h"
 #include "transfer/TransferFailures.h"
 #include "transfer/TransferRecord.h"
 
@@ -64,7 +66,14 @@ private:
     bool PasteSubFolder(const FolderItem& subFolder, const String& name,
                         const FolderItem& destination, std::int32_t& count);
 
+    // The user's choice for an entry of an item's name already in its place.
+    SameNamedEntry SameNamedAtDestination() const {
+        return pExist ? SameNamedEntry::Replaced : SameNamedEntry::Kept;
+    }
+
     TransferFailures pFailures;
+    // What this run put in place, so that no later item takes it for another's.
+    MadeEntries pMade;
     // What the copy put into the transfer folder, or what the paste found recorded there.
     TransferRecord pRecord;
 };

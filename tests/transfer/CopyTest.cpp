@@ -58,12 +58,6 @@ protected:
     std::string KelmoPath() const { return DiskPath("Applications/Kelmo"); }
 };
 
-// The transfer folder as an earlier version left it: the four sub-folders, no mark.
-void EverySubFolder(FakeMacDisk& device) {
-    for (const char* subFolder : {"App", "Pref", "AS", "Doc"})
-        device.Folder(std::string("temp/") + subFolder);
-}
-
 // How the user leaves the ticks before pressing Copy, and what the transfer
 // folder then holds.
 struct TickCase {
