@@ -40,7 +40,7 @@ bool ReplaceWithCopyOf(const std::string& targetPath, const std::string& itemPat
     }
     if (IsOrHolds(target, *source)) {
         error = files::PathError(
-            targetPath, "コピーする項目そのものか、それを含むフォルダなので、置き換えません。");
+            targetPath, "コピーするアイテムそのものか、それを含むフォルダなので、置き換えません。");
         return false;
     }
     // The copy is made beside the target, on its file system.

@@ -109,7 +109,7 @@ TEST_P(CopyFailure, IsReportedWithItsCauseAndTheCopyCanBeMadeAgain) {
 INSTANTIATE_TEST_SUITE_P(
     Causes, CopyFailure,
     testing::Values(FailureCase{"UnreadableFile", Injection::UnreadableFile,
-                                "Movie」：アクセスの権限がありません。"},
+                                "Movie」：アクセス権がありません。"},
                     FailureCase{"WriteLimit", Injection::WriteLimit,
                                 "Movie」：ファイルが大きすぎて書き込めません。"},
                     FailureCase{"ItemGone", Injection::ItemGone,
