@@ -194,6 +194,7 @@ bool FolderItem::DeleteTree() const {
         files::RemoveTree(folder.get(), folderPath, std::string(files::BaseName(state.path)), error,
                           coop::YieldToNextThread);
     files::FolderListing::Forget(folderPath);
+    files::FolderListing::ForgetTree(state.path);
     return removed ? state.Succeeded() : state.Failed(std::move(error));
 }
 

@@ -161,6 +161,10 @@ void FolderListing::Forget(const std::string& folderPath) {
     ListingCache::Instance().Erase(folderPath);
 }
 
+void FolderListing::ForgetTree(const std::string& folderPath) {
+    ListingCache::Instance().EraseTree(folderPath);
+}
+
 const ListedEntry* FolderListing::Find(std::string_view name) const {
     const auto found = std::lower_bound(byName_.begin(), byName_.end(), name,
                                         [this](std::uint32_t index, std::string_view wanted) {

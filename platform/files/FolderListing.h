@@ -61,6 +61,8 @@ public:
 
     // Drops the cached listing after the layer changed the folder itself.
     static void Forget(const std::string& folderPath);
+    // Drops the listings of a folder that the layer removed, and of its tree.
+    static void ForgetTree(const std::string& folderPath);
 
     const std::vector<ListedEntry>& Entries() const { return entries_; }
     // 0, or the system's error number for why the folder could not be listed.

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <vector>
+
 namespace files {
 
 namespace {
@@ -81,6 +83,17 @@ void ListingCache::Store(const std::string& path, const FolderStamp& stamp, bool
 
 void ListingCache::Erase(std::string_view path) {
     std::lock_guard lock(mutex_);
+    EraseLocked(path);
+}
+
+void ListingCache::EraseTree(std::string_view path) {
+    std::lock_guard lock(mutex_);
+    std::vector<std::string> below;
+    for (const auto& [cached, entry] : entries_)
+        if (cached.size() > path.size() && cached.starts_with(path) && cached[path.size()] == '/')
+            below.push_back(cached);
+    for (const auto& cached : below)
+        EraseLocked(cached);
     EraseLocked(path);
 }
 

@@ -63,6 +63,8 @@ public:
     void Store(const std::string& path, const FolderStamp& stamp, bool racy, std::uint64_t slice,
                std::shared_ptr<const FolderListing> listing);
     void Erase(std::string_view path);
+    // Erases the listings of the folder and of every folder below it.
+    void EraseTree(std::string_view path);
 
 private:
     struct Cached {

@@ -92,6 +92,8 @@ std::string Modal::Describe() const {
         description += " \"" + window->Title().ToUTF8() + "\"";
     if (!message.empty())
         description += " \"" + message + "\"";
+    if (!explanation.empty())
+        description += " (" + explanation + ")";
     if (!title.empty())
         description += " titled \"" + title + "\"";
     return description;

@@ -163,6 +163,13 @@ TEST_P(SiblingPrefFileTest, TruncatedFileNeverGivesPartOfTheDocumentFolder) {
     }
 }
 
+TEST_P(SiblingPrefFileTest, AValidFileLargerThanTheBoundGivesNothing) {
+    // Whole entries up to the bound and past it, as a damaged or hostile file may hold.
+    const std::string intact = GetParam().bytes(NumberedEntries(22, 10));
+    ASSERT_TRUE(Read(intact));
+    EXPECT_FALSE(Read(intact + std::string(SiblingPrefFile::kMaxFileBytes, 'x')));
+}
+
 TEST_P(SiblingPrefFileTest, MissingOrUnreadableFileGivesNothing) {
     EXPECT_FALSE(File().ReadEntries(GetFolderItem(String(folder_.Path("none")), 0)));
     const std::string folder = folder_.Path("folder");

@@ -188,6 +188,21 @@ TEST_F(CopyFailures, AReadOnlyFolderOfAnEarlierCopyIsEmptied) {
     EXPECT_FALSE(std::filesystem::exists(TransferPath("App/Kelmo/Locked")));
 }
 
+TEST_F(CopyFailures, APipeAddedByHandIsNamedAsOne) {
+    Disk().Folder("Elsewhere");
+    ASSERT_EQ(mkfifo(DiskPath("Elsewhere/Plan").c_str(), 0600), 0);
+    Disk().SetFinderInfo("Elsewhere/Plan", "Tbx3", "qWt1", 0, Storage::AppleDouble);
+    GatherByDevice();
+    AddByHand(Disk().Item("Elsewhere/Plan"), false);
+    GoToCopyStep();
+    ExpectCaution();
+    PressCopy();
+
+    EXPECT_EQ(caution.explanation, "Plan\n\n原因：「" + DiskPath("Elsewhere/Plan") +
+                                       "」：デバイスファイル、パイプ、ソケットはコピーしません。");
+    EXPECT_EQ(InstructionText(), texts::kCopyIncomplete);
+}
+
 TEST_F(CopyFailures, APipeInAnItemIsLeftOutAndNamedAndTheRestArrives) {
     ASSERT_EQ(mkfifo(DiskPath("Applications/Kelmo/pipe").c_str(), 0600), 0);
     GatherByDevice();

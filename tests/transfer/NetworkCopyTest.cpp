@@ -148,6 +148,20 @@ INSTANTIATE_TEST_SUITE_P(Choices, SourceIsDestination, testing::Values(true, fal
                              return info.param ? "Replace" : "Keep";
                          });
 
+TEST_F(NetworkCopy, AStoppedCopyOffersTheChoiceAgain) {
+    GatherFromOldDisk();
+    ChooseReplace(true);
+    StartCopy();
+    WaitForStatus(*wizard->StaticText21);
+    EXPECT_FALSE(wizard->RadioButton3->Enabled());
+    wizard->PushButton5->Push();
+    WaitForRunEnd();
+
+    EXPECT_EQ(InstructionText(), texts::kNetStopped);
+    EXPECT_TRUE(wizard->RadioButton3->Enabled());
+    EXPECT_TRUE(wizard->RadioButton4->Enabled());
+}
+
 TEST_F(NetworkCopy, WithoutAnOverwriteChoiceNothingStarts) {
     GatherFromOldDisk();
     ExpectCaution();

@@ -1,6 +1,10 @@
 // STEP 4 on the new machine: the paste of what the copy left in the transfer
 // folder, driven through the wizard's buttons.
 
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <optional>
@@ -8,12 +12,15 @@
 #include <tuple>
 #include <vector>
 
+#include "platform/files/Scratch.h"
 #include "platform/gui/Application.h"
+#include "tests/support/EndedProcess.h"
 #include "tests/support/FileFacts.h"
 #include "tests/support/ScopedFileSizeLimit.h"
 #include "tests/support/TreeSnapshot.h"
 #include "tests/transfer/ScopedUnreadableFile.h"
 #include "tests/transfer/TransferTest.h"
+#include "transfer/TransferRecord.h"
 
 namespace {
 
@@ -172,6 +179,9 @@ TEST_F(Paste, StoppedPasteCanBeResumedToTheEnd) {
     EXPECT_TRUE(wizard->PushButton6->Enabled());
     EXPECT_EQ(wizard->PushButton6->Caption(), String("ペースト"));
     EXPECT_FALSE(wizard->PushButton7->Enabled());
+    // The next run may take the other choice.
+    EXPECT_TRUE(wizard->RadioButton5->Enabled());
+    EXPECT_TRUE(wizard->RadioButton6->Enabled());
     EXPECT_EQ(wizard->pPastePhase, 1);
     EXPECT_EQ(EntryNamesIn(Applications()), Names{"Kelmo"});
 
@@ -181,6 +191,73 @@ TEST_F(Paste, StoppedPasteCanBeResumedToTheEnd) {
     ExpectPasted("Doc/Plan", Home("Documents/Plan"));
     QuitWithNext();
     EXPECT_FALSE(HasMarker());
+}
+
+TEST_F(Paste, AnEntryThatAKilledRunSetAsideIsBackBeforeItsNameIsLookedUp) {
+    FillTransferFolder();
+    FillExistingEntries();
+    const auto kelmoBefore = SnapshotOf(DiskPath("Applications/Kelmo"));
+    // A replace of an earlier paste, killed between its two renames.
+    const ProcessOwner killed = EndedProcess();
+    const int applications = open(Applications().c_str(), O_RDONLY | O_DIRECTORY);
+    std::string aside;
+    ASSERT_EQ(files::SetAside(applications, "Kelmo", aside), 0);
+    ASSERT_EQ(renameat(applications, aside.c_str(), applications,
+                       files::ScratchNameOf(killed.processId, killed.startTime, 1).c_str()),
+              0);
+    close(applications);
+    ChooseReplace(false);
+    PressPaste();
+
+    ExpectCompleted();
+    EXPECT_EQ(SnapshotOf(DiskPath("Applications/Kelmo")), kelmoBefore);
+    EXPECT_EQ(NamesIn(Applications()), (Names{"Kelmo", "Tessaro.app"}));
+}
+
+// What the copy recorded and is gone from the transfer folder at paste time.
+class RecordedButGone : public Paste, public testing::WithParamInterface<const char*> {};
+
+TEST_P(RecordedButGone, IsAFailureNeverAPasteComplete) {
+    FillTransferFolder();
+    TransferRecord record;
+    record.Add("Pref", "Kelmo初期設定");
+    record.Add("Doc", "Letters");
+    String reason;
+    ASSERT_TRUE(record.Write(device.Item("temp"), reason)) << reason.ToUTF8();
+    std::filesystem::remove_all(TransferPath(GetParam()));
+    ChooseReplace(true);
+    ExpectCaution();
+    PressPaste();
+
+    EXPECT_EQ(caution.message, "ペーストできなかったアイテムがあります。");
+    EXPECT_TRUE(caution.explanation.starts_with("Kelmo初期設定\n")) << caution.explanation;
+    EXPECT_EQ(InstructionText(), texts::kPasteIncomplete);
+    ExpectPasted("Doc/Letters", Home("Documents/Letters"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Gone, RecordedButGone, testing::Values("Pref", "Pref/Kelmo初期設定"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                             return std::string(info.param) == "Pref" ? "SubFolder" : "Entry";
+                         });
+
+TEST_F(Paste, AFolderThatFailsWhileItIsWalkedIsReported) {
+    for (const char* name : {"A", "B", "C"})
+        device.File(std::string("temp/Doc/") + name + "/Notes", name);
+    ChooseReplace(true);
+    ExpectCaution();
+    StartPaste();
+    // The device fails once the first folder is in place.
+    WaitUntil([this] { return std::filesystem::exists(DiskPath(Home("Documents/A"))); });
+    {
+        const ScopedUnreadableFile failing(TransferPath("Doc"));
+        WaitForRunEnd();
+    }
+
+    // Named whether or not an item still in the walk failed with it.
+    EXPECT_EQ(caution.message, "ペーストできなかったアイテムがあります。");
+    EXPECT_NE(("\n" + caution.explanation).find("\nDoc\n"), std::string::npos)
+        << caution.explanation;
+    EXPECT_EQ(InstructionText(), texts::kPasteIncomplete);
 }
 
 TEST_F(Paste, MissingTransferFolderShowsTheCautionAndLeavesThePage) {

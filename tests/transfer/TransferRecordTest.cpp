@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/support/FakeMacDisk.h"
+#include "tests/support/ScopedFileSizeLimit.h"
 #include "transfer/TransferRecord.h"
 
 namespace {
@@ -20,6 +21,7 @@ TEST(TransferRecord, KeepsEveryNameWholeThroughTheMark) {
     for (const auto& name : names)
         written.Add("Doc", String(name));
     written.Add("Pref", String("Kelmo初期設定"));
+    written.SetMachine("Macintosh HD:3029529600:/Users/taro\nsan");
     String reason;
     ASSERT_TRUE(written.Write(folder, reason)) << reason.ToUTF8();
     ASSERT_TRUE(HasTransferMark(folder));
@@ -33,6 +35,30 @@ TEST(TransferRecord, KeepsEveryNameWholeThroughTheMark) {
     ASSERT_EQ(read.NamesIn("Pref").size(), 1u);
     EXPECT_EQ(read.NamesIn("Pref")[0], String("Kelmo初期設定"));
     EXPECT_TRUE(read.NamesIn("App").empty());
+    EXPECT_EQ(RecordedMachine(folder), String("Macintosh HD:3029529600:/Users/taro\nsan"));
+}
+
+TEST(TransferRecord, AMarkThatCantBeWrittenWholeLeavesTheLastOne) {
+    FakeMacDisk device;
+    device.Folder("temp");
+    const FolderItem folder = device.Item("temp");
+    TransferRecord first;
+    first.Add("Doc", "Plan");
+    String reason;
+    ASSERT_TRUE(first.Write(folder, reason)) << reason.ToUTF8();
+    TransferRecord longer;
+    for (int i = 0; i < 100; ++i)
+        longer.Add("Doc", "Letter " + Str(i));
+    {
+        // The device fills up while the new mark is written.
+        const ScopedFileSizeLimit full(64);
+        EXPECT_FALSE(longer.Write(folder, reason));
+    }
+
+    TransferRecord read;
+    ASSERT_TRUE(read.Read(folder, reason)) << reason.ToUTF8();
+    ASSERT_EQ(read.NamesIn("Doc").size(), 1u);
+    EXPECT_EQ(read.NamesIn("Doc")[0], String("Plan"));
 }
 
 } // namespace

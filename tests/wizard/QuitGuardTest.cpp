@@ -80,7 +80,8 @@ protected:
     std::unique_ptr<Application> app_;
 };
 
-enum class Run { None, Finished, Stopped, Running, Incomplete };
+// StopUnderWay: the user stopped the run, which has still to reach its next item.
+enum class Run { None, Finished, Stopped, Running, StopUnderWay, Incomplete };
 enum class Reply { NotAsked, ForceQuit, Stay };
 
 struct GuardCase {
@@ -106,8 +107,10 @@ TEST_P(MarkerTableTest, QuitLeavesTheMarkerAsTheTableSays) {
     wizard->pPastePhase = static_cast<Window1::PastePhase>(row.pastePhase);
     if (row.run != Run::None)
         Window1TestAccess::StartRun(*wizard);
-    wizard->pStopThread1 = row.run == Run::Stopped;
-    wizard->pRunningCP = row.run == Run::Running;
+    const bool stopped = row.run == Run::Stopped || row.run == Run::StopUnderWay;
+    const bool running = row.run == Run::Running || row.run == Run::StopUnderWay;
+    wizard->pStopThread1 = stopped;
+    wizard->pRunningCP = running;
     wizard->pIncompleteCP = row.run == Run::Incomplete;
     if (row.reply == Reply::ForceQuit)
         AnswerAlert(&Modal::PressCancelButton);
@@ -121,8 +124,7 @@ TEST_P(MarkerTableTest, QuitLeavesTheMarkerAsTheTableSays) {
     EXPECT_EQ(HasMarker(kSecondBundle), row.assistantMarkedAfter);
     EXPECT_EQ(HasMarker(kForeignBundle), row.markedBefore);
     if (row.reply != Reply::NotAsked) {
-        const Question asked =
-            Expected(row.pastePhase == 0, row.run == Run::Stopped, row.run == Run::Running);
+        const Question asked = Expected(row.pastePhase == 0, stopped, running);
         EXPECT_EQ(alertMessage, asked.message);
         EXPECT_EQ(alertExplanation, asked.explanation);
         EXPECT_EQ(alertCancelCaption, "強制終了");
@@ -146,7 +148,10 @@ INSTANTIATE_TEST_SUITE_P(
         GuardCase{"PasteSideRunningForceQuit", true, 1, Run::Running, Reply::ForceQuit, true},
         GuardCase{"PasteSideIncompleteStay", true, 1, Run::Incomplete, Reply::Stay, true},
         GuardCase{"CopySideRunningStay", false, 0, Run::Running, Reply::Stay, false},
-        GuardCase{"PasteSideNoPaste", true, 1, Run::None, Reply::NotAsked, true}),
+        GuardCase{"PasteSideNoPaste", true, 1, Run::None, Reply::NotAsked, true},
+        GuardCase{"CopySideStopUnderWayForceQuit", false, 0, Run::StopUnderWay, Reply::ForceQuit,
+                  false},
+        GuardCase{"PasteSideStopUnderWayStay", true, 1, Run::StopUnderWay, Reply::Stay, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(QuitGuardTest, StayingKeepsTheStopAndAsksAgain) {

@@ -4,6 +4,7 @@
 
 #include "platform/files/Scratch.h"
 #include "platform/files/ProcessIdentity.h"
+#include "tests/support/EndedProcess.h"
 #include "tests/support/FakeMacDisk.h"
 #include "tests/support/FileFacts.h"
 #include "tests/support/TreeSnapshot.h"
@@ -24,22 +25,7 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-struct Owner {
-    int processId;
-    std::uint64_t startTime;
-};
-
-// A process that has ended, as a killed run has.
-Owner Ended() {
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(0);
-    siginfo_t info{};
-    waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOWAIT);
-    const auto start = files::ProcessStartTime(child);
-    waitpid(child, nullptr, 0);
-    return {child, start.value()};
-}
+using Owner = ProcessOwner;
 
 // Another assistant still at work: a running process of its own, not this one.
 Owner Running() {
@@ -127,13 +113,14 @@ TEST_P(StaleScratch, IsClearedOnlyWhenItsOwnerIsGoneAndPutsBackOnlyWhatItSetAsid
 INSTANTIATE_TEST_SUITE_P(
     Owners, StaleScratch,
     testing::Values(
-        ScratchCase{"OwnerEndedBeforeTheReplace", Ended, Aside::PlaceEmpty, false, "old"},
-        ScratchCase{"OwnerEndedAfterTheReplace", Ended, Aside::ReplaceDone, false, "new"},
+        ScratchCase{"OwnerEndedBeforeTheReplace", EndedProcess, Aside::PlaceEmpty, false, "old"},
+        ScratchCase{"OwnerEndedAfterTheReplace", EndedProcess, Aside::ReplaceDone, false, "new"},
         ScratchCase{"IdTakenByALaterProcess", IdTakenByALaterProcess, Aside::PlaceEmpty, false,
                     "old"},
         ScratchCase{"OwnerStillRunning", Running, Aside::PlaceEmpty, true, nullptr},
-        ScratchCase{"PlaceTakenByAnother", Ended, Aside::PlaceTakenByAnother, false, "another's"},
-        ScratchCase{"AsideThatCannotBeOpened", Ended, Aside::Unreadable, false, nullptr}),
+        ScratchCase{"PlaceTakenByAnother", EndedProcess, Aside::PlaceTakenByAnother, false,
+                    "another's"},
+        ScratchCase{"AsideThatCannotBeOpened", EndedProcess, Aside::Unreadable, false, nullptr}),
     [](const testing::TestParamInfo<ScratchCase>& info) { return info.param.name; });
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "platform/files/FolderItem.h"
 #include "tests/support/FakeMacDisk.h"
 #include "tests/support/FileFacts.h"
+#include "tests/support/ScopedFileSizeLimit.h"
+#include "tests/support/TreeSnapshot.h"
 
 #include <gtest/gtest.h>
 
@@ -162,6 +164,31 @@ TEST(TextFiles, CreateTextFileEmptiesAFileThatIsThere) {
     stream.Close();
 
     EXPECT_EQ(ContentsOf(disk.Path("CopyDone")), "");
+}
+
+TEST(TextFiles, AreNeverCreatedThroughALinkedFolder) {
+    FakeMacDisk disk;
+    disk.Folder("real");
+    disk.SymbolicLink("linked", disk.Path("real"));
+
+    EXPECT_EQ(disk.Item("linked/CopyDone").CreateTextFile(), Nil);
+    EXPECT_EQ(NamesIn(disk.Path("real")), std::vector<std::string>{});
+}
+
+// A file written anew takes the place of the old one only once it is written whole.
+TEST(TextFiles, AWriteThatFailsLeavesTheFileAsItWas) {
+    FakeMacDisk disk;
+    disk.File("Mark", "the last record");
+    {
+        const ScopedFileSizeLimit limit(4);
+        TextOutputStream stream = disk.Item("Mark").CreateTextFile();
+        ASSERT_NE(stream, Nil);
+        stream.WriteLine("a record longer than the disk takes");
+        stream.Close();
+        EXPECT_NE(stream.LastError(), "");
+    }
+    EXPECT_EQ(ContentsOf(disk.Path("Mark")), "the last record");
+    EXPECT_EQ(NamesIn(disk.Path("")), std::vector<std::string>{"Mark"});
 }
 
 TEST(TextFiles, ClosedStreamsReadNothing) {

@@ -1,8 +1,11 @@
 // Linked into the tests of this folder in front of the C library's own
-// renames: a file system that can't swap two entries in one step, as many
-// can't, and, when the test asks for it, another program that takes a name
-// the moment a replace has set its entry aside.
+// calls: a file system that can't swap two entries in one step, as many
+// can't, and, when a test asks for it by an environment variable, another
+// program that takes a name the moment a replace has set its entry aside
+// (NOSWAP_TAKE_THE_PLACE), or a device that fails to read a folder
+// (FAULT_LISTING_FAILS).
 
+#include <dirent.h>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <stdio.h>
@@ -42,4 +45,14 @@ extern "C" int renameat(int fromFolder, const char* from, int toFolder, const ch
             close(intruder);
     }
     return result;
+}
+
+extern "C" ssize_t getdents64(int folder, void* buffer, size_t size) {
+    if (std::getenv("FAULT_LISTING_FAILS") != nullptr) {
+        errno = EIO;
+        return -1;
+    }
+    using Getdents64 = ssize_t (*)(int, void*, size_t);
+    static const auto next = Next<Getdents64>("getdents64");
+    return next(folder, buffer, size);
 }

@@ -1,5 +1,5 @@
-// The safe replace where the file system can't swap two entries (NoSwapShim
-// stands in for one): the old entry steps aside, and it is never lost, not
+// The safe replace where the file system can't swap two entries (FaultShims
+// stand in for one): the old entry steps aside, and it is never lost, not
 // even when its place is taken meanwhile.
 
 #include <gtest/gtest.h>
