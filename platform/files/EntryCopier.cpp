@@ -29,6 +29,13 @@ bool IsFinderInfoAttribute(const std::string& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+// A file capability ("security.capability") gives its rights to whoever runs
+// the file on the new machine, and "trusted." is the superuser's own: neither
+// travels.
+bool GrantsRights(const std::string& attributeName) {
+    return attributeName.starts_with("security.") || attributeName.starts_with("trusted.");
+}
+
 // What the destination's file system can't keep is left behind, as cp -a
 // does on such disks; Finder information is the exception (see below).
 bool IsUnkeepableMetadataError(int errorNumber) {
@@ -145,6 +152,8 @@ bool EntryCopier::CopyLink(const Entry& entry) {
 
 bool EntryCopier::CopyAttributes(const Entry& entry, int from, int to) {
     for (const auto& name : ListAttributes(from)) {
+        if (GrantsRights(name))
+            continue;
         const auto value = ReadAttribute(from, name.c_str());
         if (!value)
             continue; // removed meanwhile, or a system attribute we may not read

@@ -1,8 +1,9 @@
 #pragma once
 // Copies one entry (file, folder with its whole tree, symbolic link) between
 // two open folders, keeping permissions (set-ID bits cleared), owner where
-// allowed, times to the nanosecond and extended attributes. Works on
-// descriptors, so no path is looked up twice and no link is ever followed.
+// allowed, times to the nanosecond and extended attributes but those that
+// grant rights ("security.", "trusted."). Works on descriptors, so no path is
+// looked up twice and no link is ever followed.
 // Device nodes, pipes and sockets are never made: they are left out.
 
 #include <sys/types.h>
