@@ -100,8 +100,12 @@ bool TransferRecord::Read(const FolderItem& transferFolder, String& reason) {
         if (slash != std::string::npos)
             Add(String(line.substr(0, slash)), String(UnescapedName(line.substr(slash + 1))));
     }
+    reason = stream.LastError();
     stream.Close();
-    return true;
+    // A mark that stopped giving its lines records nothing that can be relied on.
+    if (reason != "")
+        entries_.clear();
+    return reason == "";
 }
 
 bool HasTransferMark(const FolderItem& transferFolder) {
