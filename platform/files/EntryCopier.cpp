@@ -8,6 +8,7 @@
 #include "platform/files/FinderInfo.h"
 #include "platform/files/FolderEntries.h"
 #include "platform/files/PosixPath.h"
+#include "platform/files/TestSeams.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -23,6 +24,9 @@ namespace files {
 namespace {
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+// The entry may have become anything since it was looked at: its open never
+// waits (a pipe without a writer) nor makes it our terminal.
+constexpr int kSourceFileFlags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
 bool IsFinderInfoAttribute(const std::string& name) {
     const auto names = FinderInfoAttributeNames();
@@ -90,11 +94,22 @@ std::string EntryCopier::LeftOutReason(const std::string& path) {
     return PathError(path, "デバイスファイル、パイプ、ソケットはコピーしません。");
 }
 
-bool EntryCopier::CopyFile(const Entry& entry) {
-    Descriptor from(
-        openat(entry.sourceFolder, entry.name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+bool EntryCopier::CopyFile(const Entry& listed) {
+    seams::BeforeCopyOpen(listed.sourcePath);
+    Descriptor from(openat(listed.sourceFolder, listed.name.c_str(), kSourceFileFlags));
     if (from.get() < 0)
+        return Fail(listed.sourcePath, errno);
+    // What was opened is what is copied, with its own size and metadata; only
+    // a regular file is.
+    Entry entry = listed;
+    if (fstat(from.get(), &entry.info) != 0)
         return Fail(entry.sourcePath, errno);
+    if (S_ISDIR(entry.info.st_mode))
+        return Fail(entry.sourcePath, EISDIR);
+    if (!S_ISREG(entry.info.st_mode)) {
+        error_ = LeftOutReason(entry.sourcePath);
+        return false;
+    }
     Descriptor to(openat(entry.destinationFolder, entry.newName.c_str(),
                          O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
     if (to.get() < 0)

@@ -38,7 +38,7 @@ public:
 private:
     struct Entry;
 
-    bool CopyFile(const Entry& entry);
+    bool CopyFile(const Entry& listed);
     bool CopyFolder(const Entry& entry);
     bool CopyLink(const Entry& entry);
     bool CopyAttributes(const Entry& entry, int from, int to);
