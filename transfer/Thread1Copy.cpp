@@ -79,10 +79,10 @@ bool Thread1::CopyFolderItem() {
         String reason;
         if (std::ranges::find(copied, item.Name()) != copied.end())
             pFailures.Add(row.name, SameRunReason(subFolder.Child(item.Name())));
-        else if (work::CopyFileTo(item, subFolder, reason))
+        else if (work::CopyFileTo(item, subFolder, reason, StopCheck()))
             pRecord.Add(name, item.Name());
         else
-            pFailures.Add(row.name, reason);
+            CopyFailed(row.name, reason);
         ++count;
         pWin1->ProgressBar1->SetValue(count);
         return pWin1->pStopThread1;

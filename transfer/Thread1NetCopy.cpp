@@ -39,8 +39,8 @@ bool Thread1::NetCopyPaste() {
         String reason;
         if (existed && std::ranges::find(copied, existing.AbsolutePath()) != copied.end())
             pFailures.Add(row.name, SameRunReason(existing));
-        else if (!PlaceItem(item, destination, pExist, reason))
-            pFailures.Add(row.name, reason);
+        else if (!PlaceItem(item, destination, pExist, reason, StopCheck()))
+            CopyFailed(row.name, reason);
         else if (pExist || !existed)
             copied.push_back(destination.Child(item.Name()).AbsolutePath());
         ++count;

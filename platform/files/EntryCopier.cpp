@@ -8,6 +8,7 @@
 #include "platform/files/FinderInfo.h"
 #include "platform/files/FolderEntries.h"
 #include "platform/files/PosixPath.h"
+#include "platform/files/StopRequest.h"
 #include "platform/files/TestSeams.h"
 
 #include <fcntl.h>
@@ -59,8 +60,8 @@ struct EntryCopier::Entry {
     struct stat info;
 };
 
-EntryCopier::EntryCopier(std::string finderInfoAttribute)
-    : finderInfoAttribute_(std::move(finderInfoAttribute)), ownUser_(geteuid()),
+EntryCopier::EntryCopier(std::string finderInfoAttribute, const StopRequest* stop)
+    : finderInfoAttribute_(std::move(finderInfoAttribute)), stop_(stop), ownUser_(geteuid()),
       ownGroup_(getegid()) {}
 
 bool EntryCopier::Copy(int sourceFolder, const std::string& name, int destinationFolder,
@@ -114,8 +115,11 @@ bool EntryCopier::CopyFile(const Entry& listed) {
                          O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
     if (to.get() < 0)
         return Fail(entry.destinationPath, errno);
-    if (const auto failure = CopyFileData(from.get(), to.get(), entry.info.st_size))
+    if (const auto failure = CopyFileData(from.get(), to.get(), entry.info.st_size, stop_)) {
+        if (failure->error == ECANCELED)
+            return Stopped();
         return Fail(failure->atSource ? entry.sourcePath : entry.destinationPath, failure->error);
+    }
     if (!CopyAttributes(entry, from.get(), to.get()) || !CopyOwnerModeAndTimes(entry, to.get()))
         return false;
     if (const int error = to.Close())
@@ -135,6 +139,8 @@ bool EntryCopier::CopyFolder(const Entry& entry) {
         return Fail(entry.destinationPath, errno);
     int listError = 0;
     for (const auto& child : ReadEntryNames(from.get(), listError)) {
+        if (StopDue(stop_))
+            return Stopped();
         if (!Copy(from.get(), child, to.get(), child, AppleDoubleCompanionName(child),
                   JoinPath(entry.sourcePath, child), JoinPath(entry.destinationPath, child)))
             return false;
@@ -244,6 +250,11 @@ bool EntryCopier::KeepOwner(const Entry& entry, int flags, int fd) {
 
 bool EntryCopier::Fail(const std::string& path, int errorNumber) {
     error_ = SystemError(path, errorNumber);
+    return false;
+}
+
+bool EntryCopier::Stopped() {
+    error_.clear();
     return false;
 }
 

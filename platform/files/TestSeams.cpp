@@ -8,9 +8,10 @@ namespace files::seams {
 
 namespace {
 
-// Read on the copying threads as well as the GUI thread.
+// Set by tests; read on the copying threads as well as the GUI thread.
 std::atomic<ReadCall> gRead{nullptr};
 std::atomic<PathHook> gBeforeCopyOpen{nullptr};
+std::atomic<Hook> gAfterCopyChunk{nullptr};
 
 } // namespace
 
@@ -31,6 +32,15 @@ void SetBeforeCopyOpen(PathHook hook) {
 void BeforeCopyOpen(const std::string& path) {
     if (const PathHook hook = gBeforeCopyOpen.load())
         hook(path);
+}
+
+void SetAfterCopyChunk(Hook hook) {
+    gAfterCopyChunk.store(hook);
+}
+
+void AfterCopyChunk() {
+    if (const Hook hook = gAfterCopyChunk.load())
+        hook();
 }
 
 } // namespace files::seams

@@ -1,8 +1,8 @@
 #pragma once
 // Where tests stand in for what they cannot make happen on demand: a regular
 // file that blocks when read (procfs, FUSE), another process that swaps an
-// entry in the middle of a copy. The program sets none of them; each one
-// left unset does what the system does.
+// entry in the middle of a copy, a slow disk. The program sets none of them;
+// each one left unset does what the system does.
 
 #include <sys/types.h>
 
@@ -22,5 +22,10 @@ ssize_t Read(int fd, void* buffer, std::size_t count);
 using PathHook = void (*)(const std::string& path);
 void SetBeforeCopyOpen(PathHook hook);
 void BeforeCopyOpen(const std::string& path);
+
+// Called after each chunk of a file's data that a copy has written. None by default.
+using Hook = void (*)();
+void SetAfterCopyChunk(Hook hook);
+void AfterCopyChunk();
 
 } // namespace files::seams

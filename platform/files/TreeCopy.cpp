@@ -84,7 +84,8 @@ bool CopyIntoFolder(const std::string& sourcePath, const std::string& destinatio
 }
 
 bool CopyIntoFolder(const std::string& itemPath, const std::string& destinationFolder,
-                    SourceLink sourceLink, std::string& error, std::string& leftOut) {
+                    SourceLink sourceLink, std::string& error, std::string& leftOut,
+                    const StopRequest* stop) {
     std::string sourcePath = itemPath;
     if (sourceLink == SourceLink::Followed && !ResolveItem(itemPath, sourcePath, error))
         return false;
@@ -135,7 +136,7 @@ bool CopyIntoFolder(const std::string& itemPath, const std::string& destinationF
         return false;
     };
 
-    EntryCopier copier(FinderInfoAttributeFor(destinationFolder));
+    EntryCopier copier(FinderInfoAttributeFor(destinationFolder), stop);
     if (!copier.Copy(sourceParent.get(), sourceName, destination.get(), temporary,
                      temporaryCompanion, sourcePath, finalPath))
         return undo(copier.Error());

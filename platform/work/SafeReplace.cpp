@@ -90,7 +90,7 @@ int PutCompanionInPlace(int copies, const std::string& copyName, int folder,
 } // namespace
 
 bool ReplaceWithCopyOf(const std::string& targetPath, const std::string& itemPath,
-                       std::string& error) {
+                       std::string& error, const files::StopRequest* stop) {
     std::string sourcePath;
     if (!files::ResolveItem(itemPath, sourcePath, error))
         return false;
@@ -143,7 +143,8 @@ bool ReplaceWithCopyOf(const std::string& targetPath, const std::string& itemPat
     if (!scratch.IsOpen() || mkdirat(scratch.get(), files::kScratchCopyFolder, 0700) != 0)
         return fail(files::SystemError(scratchPath.data(), errno));
     std::string leftOut;
-    if (!files::CopyIntoFolder(itemPath, copiesPath, files::SourceLink::Followed, error, leftOut))
+    if (!files::CopyIntoFolder(itemPath, copiesPath, files::SourceLink::Followed, error, leftOut,
+                               stop))
         return fail(WithoutScratch(error, copiesPath, folderPath));
     const Descriptor copies(openat(scratch.get(), files::kScratchCopyFolder, kFolderFlags));
     if (!copies.IsOpen())
