@@ -124,40 +124,12 @@ void gCautionDlg1(Window* parent, bool beep, const String& message, const String
     gCautionDlg(parent, beep, 1, "", "", "OK", message, explanation);
 }
 
-// Each deletion has its work list of its own: deletions on several threads
-// at once never take each other's entries.
+// Works relative to the folders it opened itself, never through a link: a
+// folder of the tree swapped for a link meanwhile goes as the link, and what
+// it points to stays. Yields between entries.
 void gDeleteFolder(const FolderItem& f) {
-    std::vector<FolderItem> dlist;
-    gDeleteFolder2(f, dlist);
+    f.DeleteTree();
     coop::YieldToNextThread();
-}
-
-// Deletes depth first in Item order, each folder after its contents. The work
-// list holds only the entries of the folders on the path being walked, never
-// the whole tree, so that a tree of any size takes little memory.
-void gDeleteFolder2(const FolderItem& f, std::vector<FolderItem>& dlist) {
-    // A read-only folder that a copy brought along is still emptied.
-    f.SetPermissions(0700);
-    const std::size_t first = dlist.size();
-    for (int i = 1; i <= f.Count(); ++i) {
-        FolderItem c = f.Item(i);
-        if (c != Nil)
-            dlist.push_back(c);
-        coop::YieldToNextThread();
-    }
-    const std::size_t end = dlist.size();
-    for (std::size_t i = first; i < end; ++i) {
-        // A copy: the walk below adds to the list.
-        const FolderItem c = dlist[i];
-        // A link is never a folder here: deleting it never reaches what it points to.
-        if (c.Directory())
-            gDeleteFolder2(c, dlist);
-        else
-            c.Delete();
-        coop::YieldToNextThread();
-    }
-    dlist.resize(first);
-    f.Delete();
 }
 
 } // namespace Globals

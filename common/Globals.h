@@ -50,9 +50,7 @@ int gCautionDlg(Window* parent, bool beep, int buttons, const String& alternate,
                 const String& explanation);
 void gCautionDlg1(Window* parent, bool beep, const String& message, const String& explanation);
 
+// Deletes f and, when it is a folder, everything in it.
 void gDeleteFolder(const FolderItem& f);
-// Deletes f's entries, deepest first, then f itself. The work list holds the
-// entries of the folders on the path being deleted while their turn comes.
-void gDeleteFolder2(const FolderItem& f, std::vector<FolderItem>& dlist);
 
 } // namespace Globals

@@ -15,9 +15,10 @@ void Thread2::Event_Run() {
     // Every step reports to the wizard that started the run.
     if (pWin1 == nullptr)
         throw NilObjectException();
-    // Alias records name disks by name only; the old machine's disk often
-    // shares its name with this machine's.
-    SetPreferredVolume(pExdrive ? FolderItem() : Volume(pVolNo));
+    // Alias records and Mac paths name disks by name; the old machine's disk
+    // often shares its name with another. Through the device the assistant
+    // runs on the old machine itself: its start-up disk is the old disk.
+    SetPreferredVolume(pExdrive ? Volume(0) : Volume(pVolNo));
     if (pSelect) {
         GetItem2Select(pFI);
         return;

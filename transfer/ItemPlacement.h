@@ -1,16 +1,25 @@
 #pragma once
-// Placing a copy of an item in its destination folder, for the paste and the
-// network copy, where the folder may already hold an entry of the item's name.
+// Placing a copy of an item in its destination folder, where the folder may
+// already hold an entry of the item's name.
 
 #include <functional>
 
 #include "platform/files/FolderItem.h"
 #include "platform/text/String.h"
+#include "transfer/MadeEntries.h"
 
-// Copies item into folder under its own name. An entry of that name already
-// there is left untouched when replace is False (the user's choice, so the
-// item counts as placed), else it is replaced by the copy without ever being
-// lost. False, with the reason, when the item could not be placed; with an
-// empty reason when stopRequested ended the copy, nothing of it placed.
-bool PlaceItem(const FolderItem& item, const FolderItem& folder, bool replace, String& reason,
-               const std::function<bool()>& stopRequested);
+// What placing an item does with an entry of its name that was there before
+// the run.
+enum class SameNamedEntry {
+    Refused,  // the placement fails
+    Kept,     // left untouched, and the item counts as placed (the user's choice)
+    Replaced, // replaced by the copy, and never lost on the way
+};
+
+// Copies item into folder under its own name. An entry of that name that this
+// run made is never replaced nor kept back: the placement fails, naming it.
+// A copy placed is added to made. False, with the reason, when the item could
+// not be placed; with an empty reason when stopRequested (asked while the copy
+// runs) ended the copy, nothing of it placed.
+bool PlaceItem(const FolderItem& item, const FolderItem& folder, SameNamedEntry sameNamed,
+               MadeEntries& made, String& reason, const std::function<bool()>& stopRequested);

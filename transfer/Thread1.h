@@ -20,6 +20,8 @@
 
 #include "platform/text/String.h"
 #include "platform/threads/Thread.h"
+#include "transfer/ItemPlacement.h"
+#include "transfer/MadeEntries.h"
 #include "transfer/TransferFailures.h"
 #include "transfer/TransferRecord.h"
 
@@ -72,7 +74,14 @@ private:
     // no failure: the run reports itself stopped.
     void CopyFailed(const String& name, const String& reason);
 
+    // The user's choice for an entry of an item's name already in its place.
+    SameNamedEntry SameNamedAtDestination() const {
+        return pExist ? SameNamedEntry::Replaced : SameNamedEntry::Kept;
+    }
+
     TransferFailures pFailures;
+    // What this run put in place, so that no later item takes it for another's.
+    MadeEntries pMade;
     // What the copy put into the transfer folder, or what the paste found recorded there.
     TransferRecord pRecord;
 };

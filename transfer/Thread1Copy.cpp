@@ -2,13 +2,10 @@
 // shares, the emptying of the transfer folder, and the copy of each ticked
 // item into the transfer folder's sub-folder for its kind.
 
-#include <algorithm>
-#include <vector>
-
 #include "common/Globals.h"
 #include "common/TextEnco.h"
 #include "platform/files/GetFolderItem.h"
-#include "platform/work/FileWork.h"
+#include "transfer/ItemPlacement.h"
 #include "transfer/Thread1.h"
 #include "transfer/TransferWalk.h"
 #include "wizard/ItemKinds.h"
@@ -74,12 +71,9 @@ bool Thread1::CopyFolderItem() {
         pWin1->StaticText21->SetText(item.AbsolutePath() +
                                      TextEnco::gEncText(" をコピー中...", "UTF-8", "Shift-JIS"));
         Globals::gWait(100);
-        // The folder was emptied for this run: an entry of the name is one it copied.
-        const std::vector<String> copied = pRecord.NamesIn(name);
+        // The folder was emptied for this run: an entry there is one it made.
         String reason;
-        if (std::ranges::find(copied, item.Name()) != copied.end())
-            pFailures.Add(row.name, SameRunReason(subFolder.Child(item.Name())));
-        else if (work::CopyFileTo(item, subFolder, reason, StopCheck()))
+        if (PlaceItem(item, subFolder, SameNamedEntry::Refused, pMade, reason, StopCheck()))
             pRecord.Add(name, item.Name());
         else
             CopyFailed(row.name, reason);

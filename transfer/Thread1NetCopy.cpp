@@ -1,9 +1,6 @@
 // The copy of STEP 3 in the network method: each ticked item goes from the
 // old machine's disk straight into this machine's folder for its kind.
 
-#include <algorithm>
-#include <vector>
-
 #include "common/Globals.h"
 #include "common/TextEnco.h"
 #include "transfer/ItemPlacement.h"
@@ -14,10 +11,7 @@
 
 bool Thread1::NetCopyPaste() {
     std::int32_t count = 0;
-    // What this run copied: a later item of the same name neither replaces
-    // it nor is kept back by it.
-    std::vector<String> copied;
-    return TransferWalk(*pWin1, [this, &count, &copied](const WalkRow& row) {
+    return TransferWalk(*pWin1, [this, &count](const WalkRow& row) {
         const FolderItem& item = row.record.item;
         const ItemKind* kind = FindItemKind(row.kind);
         const FolderItem destination = kind != nullptr ? kind->destination() : FolderItem();
@@ -34,15 +28,9 @@ bool Thread1::NetCopyPaste() {
         pWin1->StaticText21->SetText(item.AbsolutePath() +
                                      TextEnco::gEncText(" をコピー中...", "UTF-8", "Shift-JIS"));
         Globals::gWait(100);
-        const FolderItem existing = destination.Child(item.Name());
-        const bool existed = existing != Nil && existing.Exists();
         String reason;
-        if (existed && std::ranges::find(copied, existing.AbsolutePath()) != copied.end())
-            pFailures.Add(row.name, SameRunReason(existing));
-        else if (!PlaceItem(item, destination, pExist, reason, StopCheck()))
+        if (!PlaceItem(item, destination, SameNamedAtDestination(), pMade, reason, StopCheck()))
             CopyFailed(row.name, reason);
-        else if (pExist || !existed)
-            copied.push_back(destination.Child(item.Name()).AbsolutePath());
         ++count;
         pWin1->ProgressBar1->SetValue(count);
         return pWin1->pStopThread1;

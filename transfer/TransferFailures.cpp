@@ -24,13 +24,13 @@ String TransferFailures::Explanation() const {
 
 String MissingReason(const FolderItem& item) {
     if (item == Nil)
-        return "項目が見つかりません。";
+        return "アイテムが見つかりません。";
     return "「" + item.AbsolutePath() + "」が見つかりません。";
 }
 
 String SameRunReason(const FolderItem& entry) {
     return "「" + entry.AbsolutePath() +
-           "」：同じ名前の別の項目を、この転送ですでにコピーしています。";
+           "」：同じ名前の別のアイテムを、今回の処理ですでにコピーしています。";
 }
 
 String UnknownKindReason(const String& kind) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/threads/Cooperative.h"
 #include "transfer/TransferFailures.h"
 #include "wizard/ItemKinds.h"
 
@@ -46,6 +47,12 @@ bool IsSubFolderName(const String& name) {
     const auto subFolders = TransferSubFolders();
     return std::any_of(subFolders.begin(), subFolders.end(),
                        [&name](const ItemKind* kind) { return name == kind->subFolder; });
+}
+
+// What a Mac's Finder leaves in a folder that it opened (the "._" companions
+// of the entries never show in a listing).
+bool IsFinderFile(const FolderItem& entry) {
+    return !entry.Directory() && (entry.Name() == ".DS_Store" || entry.Name() == ".localized");
 }
 
 FolderItem MarkOf(const FolderItem& transferFolder) {
@@ -120,10 +127,18 @@ bool IsOwnTransferFolder(const FolderItem& folder) {
         return true;
     if (folder.ListingError() != "")
         return false;
+    // Unmarked, as an earlier version left it: every sub-folder that a copy
+    // makes, or none, and nothing else but what the Finder adds.
+    int subFolders = 0;
     for (int i = 1; i <= folder.Count(); ++i) {
         const FolderItem child = folder.Item(i);
-        if (child == Nil || !child.Directory() || !IsSubFolderName(child.Name()))
+        if (child == Nil)
             return false;
+        if (child.Directory() && IsSubFolderName(child.Name()))
+            ++subFolders;
+        else if (!IsFinderFile(child))
+            return false;
+        coop::YieldToNextThread();
     }
-    return true;
+    return subFolders == 0 || subFolders == static_cast<int>(TransferSubFolders().size());
 }

@@ -31,6 +31,8 @@ private:
 // True when the transfer folder bears the mark.
 bool HasTransferMark(const FolderItem& transferFolder);
 // True when the folder is the assistant's transfer folder, which the copy may
-// empty: it bears the mark, or holds nothing but the sub-folders "App",
-// "Pref", "AS" and "Doc" (as an earlier run without the mark left it).
+// empty: it bears the mark, or, as an earlier version left it without one,
+// holds the four sub-folders "App", "Pref", "AS" and "Doc" and nothing else
+// but what a Mac's Finder adds (".DS_Store", ".localized"). An empty folder
+// counts too: emptying it loses nothing.
 bool IsOwnTransferFolder(const FolderItem& folder);

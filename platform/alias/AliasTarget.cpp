@@ -36,8 +36,8 @@ std::vector<std::string> DatedAlike(const AliasRecord& record,
 }
 
 // The record's volume: the one disk of its name, else the one of that name
-// created when the record says, else the user's chosen disk among those
-// alike; "" when no disk has the name or nothing tells them apart.
+// created when the record says, else the old Mac's disk among those alike;
+// "" when no disk has the name or nothing tells them apart.
 std::string RecordVolumeRoot(const AliasRecord& record, bool& nameShared) {
     const auto roots = files::VolumeRootsNamed(VolumeName(record));
     nameShared = roots.size() > 1;

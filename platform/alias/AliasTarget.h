@@ -1,12 +1,11 @@
 #pragma once
 // Finding the item an alias record names, on the volumes of this machine:
 // the volume by name (the Unicode name before the fixed one; of several disks
-// of that name, the one created when the record says, else the disk chosen
-// as the old Mac's among those alike), then the item
-// by the POSIX path under that volume's root, by the colon path without its
-// volume, and last by parent folder name and target name. Names match the
-// way a Mac disk matches them; an item of the other kind (file or folder)
-// does not count.
+// of that name, the one created when the record says, else the old Mac's
+// disk among those alike), then the item by the POSIX path under that
+// volume's root, by the colon path without its volume, and last by parent
+// folder name and target name. Names match the way a Mac disk matches them;
+// an item of the other kind (file or folder) does not count.
 
 #include "platform/alias/AliasRecord.h"
 #include "platform/alias/MacTypes.h"

@@ -16,6 +16,11 @@ public:
     }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
+    Descriptor(Descriptor&& other) noexcept : fd_(other.Release()) {}
+    Descriptor& operator=(Descriptor&& other) noexcept {
+        Reset(other.Release());
+        return *this;
+    }
 
     void Reset(int fd) {
         if (fd_ >= 0)

@@ -8,7 +8,7 @@ namespace files {
 std::string SystemReason(int errorNumber) {
     switch (errorNumber) {
     case EACCES:
-        return "アクセスの権限がありません。";
+        return "アクセス権がありません。";
     case EPERM:
         return "この操作の権限がありません。";
     case ENOSPC:
@@ -20,11 +20,11 @@ std::string SystemReason(int errorNumber) {
     case ENOENT:
         return "見つかりません。";
     case EEXIST:
-        return "同じ名前の項目がすでにあります。";
+        return "同じ名前のアイテムがすでにあります。";
     case ENAMETOOLONG:
         return "名前が長すぎます。";
     case EIO:
-        return "ディスクの読み書きでエラーが起きました。";
+        return "ディスクの読み書きでエラーが発生しました。";
     case EFBIG:
         return "ファイルが大きすぎて書き込めません。";
     case ELOOP:
@@ -38,7 +38,7 @@ std::string SystemReason(int errorNumber) {
     case EAGAIN:
         return "すぐに読み出せないファイルなので読めません。";
     default:
-        return "エラーが起きました（" + std::generic_category().message(errorNumber) + "）。";
+        return "エラーが発生しました（" + std::generic_category().message(errorNumber) + "）。";
     }
 }
 

@@ -18,4 +18,7 @@ struct FolderRecord {
 std::vector<FolderRecord> ReadFolderRecords(int folderFd, int& errorNumber);
 std::vector<std::string> ReadEntryNames(int folderFd, int& errorNumber);
 
+// Whether the open folder holds a folder of that name (a link to one is none).
+bool HoldsFolderNamed(int folderFd, const std::string& name);
+
 } // namespace files

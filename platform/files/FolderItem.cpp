@@ -1,12 +1,15 @@
 #include "platform/files/FolderItem.h"
 
+#include "platform/files/Descriptor.h"
 #include "platform/files/EntryFacts.h"
 #include "platform/files/FileError.h"
 #include "platform/files/FolderListing.h"
 #include "platform/files/PosixPath.h"
 #include "platform/files/TreeCopy.h"
 #include "platform/files/TreeRemoval.h"
+#include "platform/threads/Cooperative.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -178,6 +181,20 @@ bool FolderItem::Delete() const {
     if (!files::RemoveEntry(state.path, error))
         return state.Failed(std::move(error));
     return state.Succeeded();
+}
+
+bool FolderItem::DeleteTree() const {
+    State& state = *state_;
+    const std::string folderPath(files::ParentPath(state.path));
+    const files::Descriptor folder(open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.IsOpen())
+        return state.Failed(files::SystemError(folderPath, errno));
+    std::string error;
+    const bool removed =
+        files::RemoveTree(folder.get(), folderPath, std::string(files::BaseName(state.path)), error,
+                          coop::YieldToNextThread);
+    files::FolderListing::Forget(folderPath);
+    return removed ? state.Succeeded() : state.Failed(std::move(error));
 }
 
 bool FolderItem::SetPermissions(int permissions) const {

@@ -77,6 +77,11 @@ public:
     bool CopyFileTo(const FolderItem& destinationFolder) const;
     // Removes a file or link (with its companion) or an empty folder.
     bool Delete() const;
+    // Removes this entry and, for a folder, everything inside it, yielding
+    // between entries. It works relative to the folders it opened itself and
+    // never follows a link: a folder swapped for a link meanwhile goes as
+    // the link, and what it points to stays.
+    bool DeleteTree() const;
     // Sets the permission bits (07777) of a file or folder; a link's own
     // bits are never changed, nor what it points to.
     bool SetPermissions(int permissions) const;

@@ -15,10 +15,6 @@ std::string ProgramFolderFor(const std::string& executablePath);
 // The running executable's absolute path.
 std::string ExecutablePath();
 
-// Whether another running process runs this same executable; true also where
-// that can't be told (a process of another user).
-bool RunsThisProgram(int processId);
-
 // The program folder of the running program, or the folder that tests set.
 std::string ProgramFolder();
 // Tests: the program folder is `folder` from now on; "" restores the real one.

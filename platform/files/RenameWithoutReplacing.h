@@ -1,13 +1,14 @@
 #pragma once
-// Giving an entry a new name within its folder without ever replacing an
-// entry that already has that name.
+// Giving an entry a new name without ever replacing an entry that already
+// has that name.
 
 #include <string>
 
 namespace files {
 
-// Renames `from` to `to` inside the open folder. 0 or the errno; EEXIST when
-// an entry named `to` is there.
-int RenameWithoutReplacing(int folderFd, const std::string& from, const std::string& to);
+// Renames fromFolder/from to toFolder/to (open folders of one file system).
+// 0 or the errno; EEXIST when an entry named `to` is there.
+int RenameWithoutReplacing(int fromFolder, const std::string& from, int toFolder,
+                           const std::string& to);
 
 } // namespace files

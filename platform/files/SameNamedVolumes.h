@@ -3,7 +3,8 @@
 // "Macintosh HD", the old Mac's disk mounted beside the new one's included.
 // What tells them apart where only the name is given (a Mac path, an alias
 // record): a place that an alias record was found at keeps its disk, and the
-// disk that the user chose as the old Mac's comes first among equals.
+// old Mac's disk (the picker's choice, or the start-up disk where the
+// assistant runs on the old Mac) comes first among equals.
 
 #include <optional>
 #include <string>
@@ -15,7 +16,7 @@ namespace files {
 // Root folders of the mounted volumes of that name, in Volume(i) order.
 std::vector<std::string> VolumeRootsNamed(std::string_view name);
 
-// The disk chosen as the old Mac's; "" for none.
+// The old Mac's disk; "" for none.
 void SetPreferredVolumeRoot(std::string rootPath);
 const std::string& PreferredVolumeRoot();
 

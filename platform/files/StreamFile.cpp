@@ -2,6 +2,7 @@
 
 #include "platform/files/Descriptor.h"
 #include "platform/files/FileError.h"
+#include "platform/files/FolderEntries.h"
 #include "platform/files/FolderListing.h"
 #include "platform/files/PosixPath.h"
 #include "platform/files/TestSeams.h"
@@ -23,30 +24,6 @@ namespace {
 constexpr int kOpenFlags = O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 constexpr int kNewFileFlags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
-constexpr int kNewNameTries = 100;
-
-FilePointer StreamOn(Descriptor& fd, const std::string& path, const char* mode,
-                     std::string& error) {
-    FilePointer file(fdopen(fd.get(), mode));
-    if (!file) {
-        error = SystemError(path, errno);
-        return nullptr;
-    }
-    fd.Release();
-    return file;
-}
-
-// Creates a new file with a hidden name of its own in the folder; the name in newName.
-Descriptor CreateBeside(int folder, std::string& newName) {
-    static unsigned counter = 0;
-    for (int tries = 0; tries < kNewNameTries; ++tries) {
-        newName = ".dravo-new-" + std::to_string(getpid()) + "-" + std::to_string(++counter);
-        Descriptor fd(openat(folder, newName.c_str(), kNewFileFlags, 0666));
-        if (fd.IsOpen() || errno != EEXIST)
-            return Descriptor(fd.Release());
-    }
-    return Descriptor(-1);
-}
 
 } // namespace
 
@@ -85,27 +62,49 @@ long long ReadUpTo(int fd, char* buffer, std::size_t count) {
     return static_cast<long long>(done);
 }
 
-FilePointer CreateStreamFile(const std::string& path, std::string& error) {
+NewStreamFile::NewStreamFile(int folderFd, const std::string& path)
+    : path_(path), scratch_(folderFd, std::string(ParentPath(path))) {}
+
+std::unique_ptr<NewStreamFile> NewStreamFile::Create(const std::string& path, std::string& error) {
     const std::string folderPath(ParentPath(path));
     const Descriptor folder(open(folderPath.c_str(), kFolderFlags));
     if (!folder.IsOpen()) {
         error = SystemError(folderPath, errno);
         return nullptr;
     }
-    std::string newName;
-    Descriptor fd = CreateBeside(folder.get(), newName);
+    if (HoldsFolderNamed(folder.get(), std::string(BaseName(path)))) {
+        error = SystemError(path, EISDIR);
+        return nullptr;
+    }
+    auto file = std::make_unique<NewStreamFile>(folder.get(), path);
+    Descriptor fd(openat(folder.get(), file->scratch_.Name().c_str(), kNewFileFlags, 0666));
     if (!fd.IsOpen()) {
         error = SystemError(path, errno);
         return nullptr;
     }
-    const std::string name(BaseName(path));
-    const bool renamed = renameat(folder.get(), newName.c_str(), folder.get(), name.c_str()) == 0;
-    if (!renamed) {
+    file->file_.reset(fdopen(fd.get(), "wb"));
+    if (!file->file_) {
         error = SystemError(path, errno);
-        unlinkat(folder.get(), newName.c_str(), 0);
+        return nullptr;
     }
-    FolderListing::Forget(folderPath);
-    return renamed ? StreamOn(fd, path, "wb", error) : nullptr;
+    fd.Release();
+    return file;
+}
+
+bool NewStreamFile::Commit(std::string& error) {
+    const int written = std::fflush(file_.get()) == 0 ? 0 : errno;
+    const int closed = std::fclose(file_.release()) == 0 ? 0 : errno;
+    if (written != 0 || closed != 0) {
+        error = SystemError(path_, written != 0 ? written : closed);
+        return false;
+    }
+    // A file takes the place of a file; a folder of that name is never replaced.
+    const std::string name(BaseName(path_));
+    if (HoldsFolderNamed(scratch_.Folder(), name)) {
+        error = SystemError(path_, EISDIR);
+        return false;
+    }
+    return scratch_.Commit(name, ScratchEntry::Existing::Replaced, error);
 }
 
 std::optional<std::string> ReadFileHead(const std::string& path, std::size_t limit) {

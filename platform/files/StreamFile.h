@@ -1,6 +1,8 @@
 #pragma once
 // The open file behind a stream; closed when the last handle lets go of it.
 
+#include "platform/files/ScratchEntry.h"
+
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -26,11 +28,27 @@ int OpenStreamFile(const std::string& path, bool writable, long long& size, std:
 // at the end of the file. -1, with errno, when a read fails or would wait.
 long long ReadUpTo(int fd, char* buffer, std::size_t count);
 
-// Creates an empty file at the path, replacing what is there. The file is
-// made anew beside it and renamed into place, so a link at the name is
-// replaced, never followed; a folder that is a link is refused. On failure
-// nothing is left and error says why.
-FilePointer CreateStreamFile(const std::string& path, std::string& error);
+// A file written anew beside its place under a scratch name, which takes the
+// place of the file there only once it is written whole (see ScratchEntry.h):
+// a kill or a full disk meanwhile leaves the old file as it was. A link at
+// the name is replaced, never followed; a folder that is a link is refused.
+class NewStreamFile {
+public:
+    // nullptr, with the reason in error, when the file can't be made.
+    static std::unique_ptr<NewStreamFile> Create(const std::string& path, std::string& error);
+
+    std::FILE* File() const { return file_.get(); }
+    // Writes out what is buffered and puts the file in place of a file of its
+    // name. False, with the reason, when that fails; the path is then as it was.
+    bool Commit(std::string& error);
+
+    NewStreamFile(int folderFd, const std::string& path);
+
+private:
+    std::string path_;
+    ScratchEntry scratch_;
+    FilePointer file_;
+};
 
 // Up to limit bytes from the start of a regular file, and no more than its
 // size, opened as OpenStreamFile opens it; nullopt when it can't be opened

@@ -7,17 +7,30 @@
 
 struct TextOutputStream::State {
     std::string path;
-    files::FilePointer file;
+    std::unique_ptr<files::NewStreamFile> file;
     std::string lastError;
+
+    // The file takes its place only when everything written reached it.
+    void Close() {
+        if (!file)
+            return;
+        if (lastError.empty())
+            file->Commit(lastError);
+        file.reset();
+    }
+    // A stream let go of is closed, as the framework closes it.
+    ~State() { Close(); }
 };
 
 TextOutputStream TextOutputStream::Create(const std::string& path, std::string& error) {
-    auto file = files::CreateStreamFile(path, error);
+    auto file = files::NewStreamFile::Create(path, error);
     if (!file)
         return TextOutputStream();
+    auto state = std::make_shared<State>();
+    state->path = path;
+    state->file = std::move(file);
     TextOutputStream stream;
-    stream.state_ =
-        NilCheckedHandle<State>(std::make_shared<State>(State{path, std::move(file), {}}));
+    stream.state_ = NilCheckedHandle<State>(std::move(state));
     return stream;
 }
 
@@ -26,7 +39,7 @@ void TextOutputStream::Write(const String& text) {
     const std::string& bytes = text.Bytes();
     if (!state.file)
         state.lastError = files::PathError(state.path, "ファイルが閉じられています。");
-    else if (std::fwrite(bytes.data(), 1, bytes.size(), state.file.get()) != bytes.size())
+    else if (std::fwrite(bytes.data(), 1, bytes.size(), state.file->File()) != bytes.size())
         state.lastError = files::SystemError(state.path, errno);
 }
 
@@ -36,9 +49,7 @@ void TextOutputStream::WriteLine(const String& text) {
 }
 
 void TextOutputStream::Close() {
-    State& state = *state_;
-    if (state.file && std::fclose(state.file.release()) != 0)
-        state.lastError = files::SystemError(state.path, errno);
+    state_->Close();
 }
 
 String TextOutputStream::LastError() const {

@@ -11,8 +11,10 @@ public:
     TextOutputStream() = default;
     TextOutputStream(NilType) {}
 
-    // Creates the file anew in place of what is there, never through a link;
-    // Nil when that fails, with the reason in error.
+    // Writes the file anew beside its place; closing the stream puts it in
+    // place of what is there, never through a link, once all of it was
+    // written (see StreamFile.h). Nil when it can't be made, with the reason
+    // in error.
     static TextOutputStream Create(const std::string& path, std::string& error);
 
     bool IsNil() const { return state_.IsNil(); }
@@ -21,6 +23,8 @@ public:
     void Write(const String& text);
     // The text and EndOfLine.
     void WriteLine(const String& text);
+    // Puts the file in its place, unless a write failed; then, or when that
+    // fails, LastError says why and the file there is as it was.
     void Close();
 
     // Why the last write or close failed; empty when it did not.

@@ -4,8 +4,11 @@
 // name only once it is complete, so a failure leaves nothing behind and an
 // entry of that name appearing meanwhile is never replaced.
 
+#include "platform/files/Descriptor.h"
+
 #include <sys/stat.h>
 
+#include <optional>
 #include <string>
 
 namespace files {
@@ -32,6 +35,19 @@ bool CopyIntoFolder(const std::string& sourcePath, const std::string& destinatio
 // As above, the link kept, and failing with leftOut's reason when something was left out.
 bool CopyIntoFolder(const std::string& sourcePath, const std::string& destinationFolder,
                     std::string& error);
+
+// The entry that a copy reads, with its open parent folder.
+struct CopySource {
+    std::string path;
+    struct stat info;
+    Descriptor parent;
+};
+
+// The item at itemPath as a copy reads it: itself, or the end of its links
+// where links are followed. nullopt, with the reason, when it is missing, is
+// of a kind that is never copied, or its folder can't be opened.
+std::optional<CopySource> OpenCopySource(const std::string& itemPath, SourceLink sourceLink,
+                                         std::string& error);
 
 // The entry that the item at path stands for: itself, or the end of its
 // links when it is a symbolic link. False, with the reason, when it or the

@@ -5,6 +5,7 @@
 #include "platform/files/FileError.h"
 #include "platform/files/FolderEntries.h"
 #include "platform/files/FolderListing.h"
+#include "platform/files/FolderRights.h"
 #include "platform/files/PosixPath.h"
 
 #include <fcntl.h>
@@ -64,7 +65,7 @@ bool RemoveEntry(const std::string& path, std::string& error) {
 }
 
 bool RemoveTree(int folderFd, const std::string& folderPath, const std::string& name,
-                std::string& error) {
+                std::string& error, const std::function<void()>& betweenEntries) {
     const std::string path = JoinPath(folderPath, name);
     if (unlinkat(folderFd, name.c_str(), 0) == 0 || errno == ENOENT)
         return true;
@@ -74,7 +75,7 @@ bool RemoveTree(int folderFd, const std::string& folderPath, const std::string& 
     }
     // A read-only folder that a copy brought along is still ours to empty.
     Descriptor child(openat(folderFd, name.c_str(), kFolderFlags));
-    if (!child.IsOpen() && errno == EACCES && fchmodat(folderFd, name.c_str(), S_IRWXU, 0) == 0)
+    if (!child.IsOpen() && errno == EACCES && MakeFolderWritable(folderFd, name))
         child.Reset(openat(folderFd, name.c_str(), kFolderFlags));
     if (!child.IsOpen()) {
         error = SystemError(path, errno);
@@ -85,10 +86,12 @@ bool RemoveTree(int folderFd, const std::string& folderPath, const std::string& 
     int listError = 0;
     for (const auto& entry : ReadEntryNames(child.get(), listError)) {
         std::string entryError;
-        if (!RemoveTree(child.get(), path, entry, entryError) && removed) {
+        if (!RemoveTree(child.get(), path, entry, entryError, betweenEntries) && removed) {
             removed = false;
             error = std::move(entryError);
         }
+        if (betweenEntries)
+            betweenEntries();
     }
     if (!removed)
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 // Removing entries without ever following a symbolic link.
 
+#include <functional>
 #include <string>
 
 namespace files {
@@ -10,11 +11,14 @@ namespace files {
 bool RemoveEntry(const std::string& path, std::string& error);
 
 // Removes the entry of that name in the open folder (at folderPath) with
-// everything inside it: a half-made copy or a scratch folder, all of it the
-// assistant's own, so a folder inside that forbids changes is made writable
-// first. False, with the reason naming an entry that stayed, when something
-// could not be removed.
+// everything inside it: a half-made copy, a scratch folder or the transfer
+// folder, all of it the assistant's own, so a folder inside that forbids
+// changes is made writable first. Every step works relative to a folder it
+// opened itself and no link is ever followed, so a folder swapped for a link
+// meanwhile goes as the link. betweenEntries runs after each entry removed.
+// False, with the reason naming an entry that stayed, when something could
+// not be removed.
 bool RemoveTree(int folderFd, const std::string& folderPath, const std::string& name,
-                std::string& error);
+                std::string& error, const std::function<void()>& betweenEntries = {});
 
 } // namespace files

@@ -12,7 +12,8 @@
 FolderItem Volume(int index);
 int VolumeCount();
 
-// The old machine's disk that the user chose: among mounted volumes of one
+// The old machine's disk (the one chosen in the picker, or the start-up disk
+// where the assistant runs on the old machine): among mounted volumes of one
 // name, the one that Mac paths and alias records stand for when nothing else
 // tells them apart. Nil for none.
 void SetPreferredVolume(const FolderItem& volume);

@@ -2,10 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
 #include "app/AboutPanel.h"
 #include "app/MenuBar1.h"
 #include "common/Globals.h"
 #include "platform/gui/ModalScript.h"
+#include "tests/support/FakeMachine.h"
+#include "tests/support/TreeSnapshot.h"
 #include "tests/support/gui/GuiTest.h"
 #include "tests/support/gui/UserActions.h"
 
@@ -91,6 +105,112 @@ TEST_F(AppTest, AboutShowsTheVersionAndReturnsTrueOnceClickedAway) {
     EXPECT_EQ(titleWhileShown, "DRAVO 移行アシスタント");
     for (const auto& window : Window::OpenWindows())
         EXPECT_EQ(dynamic_cast<AboutPanel*>(window.get()), nullptr) << "the panel was not closed";
+}
+
+// A program started in a process of its own, its standard output read
+// through a pipe; killed when it is still running at the end of the test.
+class StartedProgram {
+public:
+    explicit StartedProgram(const std::string& executable) {
+        int out[2];
+        if (pipe2(out, O_CLOEXEC) != 0)
+            throw std::runtime_error("no pipe");
+        pid_ = fork();
+        if (pid_ == 0) {
+            dup2(out[1], STDOUT_FILENO);
+            execl(executable.c_str(), executable.c_str(), nullptr);
+            _exit(127);
+        }
+        close(out[1]);
+        output_ = out[0];
+    }
+    ~StartedProgram() {
+        if (Running())
+            Kill();
+        close(output_);
+    }
+    StartedProgram(const StartedProgram&) = delete;
+    StartedProgram& operator=(const StartedProgram&) = delete;
+
+    // Reads until the line has come, the output ends or the time is up.
+    bool WaitForLine(const std::string& line) {
+        while (output.find(line + "\n") == std::string::npos && ReadSome()) {
+        }
+        return output.find(line + "\n") != std::string::npos;
+    }
+    // The exit status once the program has ended; nullopt when the time is up.
+    std::optional<int> WaitForEnd() {
+        while (ReadSome()) {
+        }
+        int status = 0;
+        if (timedOut_ || waitpid(pid_, &status, 0) != pid_ || !WIFEXITED(status))
+            return std::nullopt;
+        ended_ = true;
+        return WEXITSTATUS(status);
+    }
+    bool Running() { return !ended_ && waitpid(pid_, nullptr, WNOHANG) == 0; }
+    // Ends it as a crash would: no clean-up of its own runs.
+    void Kill() {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+        ended_ = true;
+    }
+
+    std::string output;
+
+private:
+    static constexpr int kTimeLimitMs = 20000;
+
+    // False at the end of the output or when the time is up.
+    bool ReadSome() {
+        pollfd ready{output_, POLLIN, 0};
+        if (poll(&ready, 1, kTimeLimitMs) <= 0) {
+            timedOut_ = true;
+            return false;
+        }
+        char buffer[512];
+        const ssize_t length = read(output_, buffer, sizeof buffer);
+        if (length <= 0)
+            return false;
+        output.append(buffer, static_cast<std::size_t>(length));
+        return true;
+    }
+
+    pid_t pid_ = -1;
+    int output_ = -1;
+    bool ended_ = false;
+    bool timedOut_ = false;
+};
+
+// The assistant installed on a device as a bundle, started from there.
+class SecondStart : public testing::Test {
+protected:
+    SecondStart() {
+        device.AppBundle("DRAVO Migration Assistant.app", "APPLqWts", "contents");
+        std::filesystem::copy_file(SCRIPTED_ASSISTANT, executable);
+    }
+
+    FakeMachine machine;
+    FakeMacDisk& device = machine.AddVolume("DRAVO USB");
+    const std::string executable =
+        device.Path("DRAVO Migration Assistant.app/contents/MacOS/DRAVO Migration Assistant");
+    const std::string wizardShown = "window: DRAVO 移行アシスタント";
+};
+
+TEST_F(SecondStart, IsRefusedWhileOneRunsAndStartsOnceThatOneIsKilled) {
+    StartedProgram first(executable);
+    ASSERT_TRUE(first.WaitForLine(wizardShown)) << first.output;
+    const auto deviceBefore = SnapshotOf(device.Path());
+
+    StartedProgram second(executable);
+    EXPECT_EQ(second.WaitForEnd(), 0);
+    EXPECT_EQ(second.output, "dialog: 本ソフトウェアはすでに起動しています。\n");
+    EXPECT_EQ(SnapshotOf(device.Path()), deviceBefore) << "the second start touched the device";
+    EXPECT_TRUE(first.Running());
+
+    first.Kill();
+    StartedProgram third(executable);
+    EXPECT_TRUE(third.WaitForLine(wizardShown)) << third.output;
 }
 
 } // namespace

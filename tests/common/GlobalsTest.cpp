@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "platform/threads/Cooperative.h"
 #include "platform/threads/Thread.h"
 #include "tests/support/FakeMacDisk.h"
+#include "tests/support/TreeSnapshot.h"
 #include "tests/support/gui/GuiTest.h"
 #include "tests/support/gui/PassCounter.h"
 
@@ -200,6 +202,39 @@ TEST_F(GlobalsGuiTest, DeletionsOnTwoThreadsAtOnceEachRemoveTheirWholeTree) {
     ASSERT_TRUE(RunEventLoopUntil([&] { return *done == 2; }, 5000));
     EXPECT_FALSE(disk.Item("a").Exists());
     EXPECT_FALSE(disk.Item("b").Exists());
+}
+
+// Once the folder's emptying has begun, swaps it for a link to another folder.
+class Swapper : public Thread {
+public:
+    Swapper(std::string folder, std::string linkTarget)
+        : folder_(std::move(folder)), linkTarget_(std::move(linkTarget)) {}
+
+protected:
+    void Event_Run() override {
+        coop::WaitUntil([this] { return NamesIn(folder_).size() < 20; });
+        std::filesystem::rename(folder_, folder_ + ".moved");
+        std::filesystem::create_directory_symlink(linkTarget_, folder_);
+    }
+
+private:
+    std::string folder_;
+    std::string linkTarget_;
+};
+
+TEST_F(GlobalsGuiTest, DeletionNeverFollowsAFolderSwappedForALinkMeanwhile) {
+    FakeMacDisk disk;
+    for (int i = 0; i < 20; ++i) {
+        disk.File("temp/Doc/" + std::to_string(i), "copy");
+        disk.File("outside/" + std::to_string(i), "precious");
+    }
+    auto done = std::make_shared<int>(0);
+    std::make_shared<Deleter>(disk.Item("temp"), done)->Run();
+    // Another user swaps the folder being emptied for a link to their own.
+    std::make_shared<Swapper>(disk.Path("temp/Doc"), disk.Path("outside"))->Run();
+
+    ASSERT_TRUE(RunEventLoopUntil([&] { return *done == 1; }, 5000));
+    EXPECT_EQ(NamesIn(disk.Path("outside")).size(), 20u);
 }
 
 TEST_F(GlobalsGuiTest, WaitReturnsAfterTheTimeWhileOtherThreadsRun) {

@@ -164,6 +164,9 @@ struct SameNameCase {
     std::uint32_t recordDate; // 0: the record keeps none
     int preferredVolume;      // the picker's choice; -1 none
     const char* foundOn;      // "new", "old", or "" when not found
+    std::uint32_t oldDiskDate = kOldDiskDate;
+    Storage oldDateKept = Storage::AppleDouble; // ExtendedAttribute: by netatalk
+    int resolvedBefore = -1; // the picker's choice when the record was found before; -1 never
 };
 
 class SameNamedDisks : public AliasPathTest, public testing::WithParamInterface<SameNameCase> {
@@ -175,7 +178,7 @@ protected:
         machine_.StartupDisk().Folder(kFolder);
         machine_.StartupDisk().SetVolumeCreationDate(kNewDiskDate);
         old_.Folder(kFolder);
-        old_.SetVolumeCreationDate(kOldDiskDate);
+        old_.SetVolumeCreationDate(GetParam().oldDiskDate, GetParam().oldDateKept);
     }
 
     FakeMacDisk& old_ = machine_.AddVolume("Macintosh HD"); // Volume(2), after "Data"
@@ -183,9 +186,13 @@ protected:
 
 TEST_P(SameNamedDisks, TheRecordsDiskKeepsItsPlaceThroughItsMacPath) {
     const SameNameCase& c = GetParam();
-    SetPreferredVolume(c.preferredVolume < 0 ? FolderItem() : Volume(c.preferredVolume));
     AliasRecordFields fields = AliasFieldsFor("Macintosh HD", kFolder, AliasTargetKind::Folder, 2);
     fields.volumeCreated = c.recordDate;
+    if (c.resolvedBefore >= 0) {
+        SetPreferredVolume(Volume(c.resolvedBefore));
+        ASSERT_FALSE(AliasPath::gAbsPath_dc(Record(fields), false).IsEmpty());
+    }
+    SetPreferredVolume(c.preferredVolume < 0 ? FolderItem() : Volume(c.preferredVolume));
     const std::string foundOn = c.foundOn;
     if (foundOn.empty())
         ExpectMessageThenChooser(ModalKind::SelectFolder, FolderItem());
@@ -211,5 +218,10 @@ INSTANTIATE_TEST_SUITE_P(
                     SameNameCase{"DateOutweighsThePicker", kNewDiskDate, 2, "new"},
                     SameNameCase{"PickerFirstWithoutDate", 0, 2, "old"},
                     SameNameCase{"PickerFirstWhenNoDateMatches", 12345, 2, "old"},
-                    SameNameCase{"UndecidableIsNotFound", 0, -1, ""}),
+                    SameNameCase{"UndecidableIsNotFound", 0, -1, ""},
+                    SameNameCase{"NetatalkDateTellsTheOldDisk", kOldDiskDate, -1, "old",
+                                 kOldDiskDate, Storage::ExtendedAttribute},
+                    SameNameCase{"SharedDateTakesThePicker", kNewDiskDate, 2, "old", kNewDiskDate},
+                    SameNameCase{"SharedDateLeadsTheMacPathToTheDiskFoundLast", kNewDiskDate, 2,
+                                 "old", kNewDiskDate, Storage::AppleDouble, 0}),
     [](const testing::TestParamInfo<SameNameCase>& info) { return info.param.name; });

@@ -139,3 +139,54 @@ INSTANTIATE_TEST_SUITE_P(Choices, SameNamedOldDisk, testing::Values(true, false)
                          [](const testing::TestParamInfo<bool>& info) {
                              return info.param ? "Replace" : "Keep";
                          });
+
+struct SameNameRoute {
+    const char* name;
+    bool network; // the old machine's disk chosen in the picker; else the device on this machine
+};
+
+class SameNamedDisksRoute : public DocFolderGathering,
+                            public testing::WithParamInterface<SameNameRoute> {};
+
+// This machine's disk and another mounted beside it are both "Macintosh HD",
+// both with the folders that Kelmo's alias record and Tessaro's Mac path
+// name, and the record keeps no date. The route's own disk is taken for
+// both: the start-up disk where the assistant runs on the old machine
+// itself, the picker's disk across the network.
+TEST_P(SameNamedDisksRoute, RecordAndMacPathTakeTheRoutesDisk) {
+    FakeMacDisk& beside = Machine().AddVolume("Macintosh HD"); // the picker's volume 1
+    FakeMacDisk& old = GetParam().network ? beside : Disk();
+    const std::string documents = "Users/taro/Documents/";
+    for (FakeMacDisk* disk : {&Disk(), &beside}) {
+        disk->Folder(documents + "Kelmo書類");
+        disk->Folder(documents + "Tessaro書類");
+    }
+    old.AppBundle("Applications/Kelmo/Kelmo.app", "APPLqWt5");
+    WritePrefs(old, kKelmo,
+               AliasRecordBytes(AliasFieldsFor("Macintosh HD", documents + "Kelmo書類",
+                                               AliasTargetKind::Folder, 2)));
+    old.AppBundle("Applications/Tessaro/Tessaro.app", "APPLqWt4");
+    WritePrefs(old, kTessaro,
+               StoredPath(kTessaro, "Macintosh HD:Users:taro:Documents:Tessaro書類"));
+
+    if (GetParam().network) {
+        ChooseNetwork("taro");
+        PressNextAndWait();
+    } else {
+        GatherByDevice();
+    }
+
+    std::vector<std::string> documentFolders;
+    for (const TransferItem& record : wizard->pFI)
+        if (record.kind == "DD")
+            documentFolders.push_back(record.item.PosixPath());
+    EXPECT_EQ(documentFolders, (std::vector<std::string>{old.Path(documents + "Kelmo書類"),
+                                                         old.Path(documents + "Tessaro書類")}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, SameNamedDisksRoute,
+                         testing::Values(SameNameRoute{"DeviceTakesTheStartupDisk", false},
+                                         SameNameRoute{"NetworkTakesThePickersDisk", true}),
+                         [](const testing::TestParamInfo<SameNameRoute>& info) {
+                             return info.param.name;
+                         });

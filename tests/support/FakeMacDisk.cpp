@@ -2,6 +2,7 @@
 
 #include "platform/files/FinderInfo.h"
 #include "platform/files/PosixPath.h"
+#include "tests/support/FileFacts.h"
 
 #include <filesystem>
 #include <fstream>
@@ -108,8 +109,8 @@ void FakeMacDisk::SetInvisible(std::string_view relative, Storage storage) {
         throw std::runtime_error("setting the invisible flag: " + error);
 }
 
-void FakeMacDisk::SetVolumeCreationDate(std::uint32_t macSeconds) {
-    // The root's AppleDouble companion "._." with one entry: the dates (8).
+void FakeMacDisk::SetVolumeCreationDate(std::uint32_t macSeconds, Storage storage) {
+    // An AppleDouble blob with one entry: the dates (8).
     std::string blob = {0, 5, 0x16, 7, 0, 2, 0, 0};
     blob.append(16, '\0');
     blob += std::string{0, 1, 0, 0, 0, 8, 0, 0, 0, 38, 0, 0, 0, 16};
@@ -117,6 +118,10 @@ void FakeMacDisk::SetVolumeCreationDate(std::uint32_t macSeconds) {
     for (int shift = 24; shift >= 0; shift -= 8)
         blob += static_cast<char>(since2000 >> shift & 0xFF);
     blob.append(12, '\0');
+    if (storage == Storage::ExtendedAttribute) {
+        SetAttribute(root_, "user.org.netatalk.Metadata", blob);
+        return;
+    }
     std::ofstream out(Path("._."), std::ios::binary | std::ios::trunc);
     out << blob;
     if (!out.flush())

@@ -50,8 +50,10 @@ public:
     // Sets the Finder information of an existing entry.
     void SetFinderInfo(std::string_view relative, std::string_view type, std::string_view creator,
                        std::uint16_t flags = 0, Storage storage = Storage::ExtendedAttribute);
-    // The date the disk reports as its creation (Mac seconds since 1904).
-    void SetVolumeCreationDate(std::uint32_t macSeconds);
+    // The date the disk reports as its creation (Mac seconds since 1904), kept
+    // in the root's companion "._." or, as a netatalk server keeps it, in the
+    // root's metadata attribute (Storage::ExtendedAttribute).
+    void SetVolumeCreationDate(std::uint32_t macSeconds, Storage storage = Storage::AppleDouble);
     // Sets the Finder's invisible flag, keeping type and creator.
     void SetInvisible(std::string_view relative, Storage storage = Storage::ExtendedAttribute);
 

@@ -131,7 +131,7 @@ TEST_P(CopyFailure, IsReportedWithItsCauseAndTheCopyCanBeMadeAgain) {
 INSTANTIATE_TEST_SUITE_P(
     Causes, CopyFailure,
     testing::Values(FailureCase{"UnreadableFile", Injection::UnreadableFile,
-                                "Movie」：アクセスの権限がありません。"},
+                                "Movie」：アクセス権がありません。"},
                     FailureCase{"WriteLimit", Injection::WriteLimit,
                                 "Movie」：ファイルが大きすぎて書き込めません。"},
                     FailureCase{"ItemGone", Injection::ItemGone,
@@ -140,22 +140,29 @@ INSTANTIATE_TEST_SUITE_P(
                                 "Movie」：デバイスファイル、パイプ、ソケットはコピーしません。"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
-TEST_F(CopyFailures, SecondItemOfTheSameNameIsReportedAndTheFirstKept) {
-    Disk().TypedFile("Elsewhere/A/Plan", "Tbx3", "qWt1", Storage::ExtendedAttribute, "first");
-    Disk().TypedFile("Elsewhere/B/Plan", "Tbx3", "qWt1", Storage::ExtendedAttribute, "second");
+class SameNameCopy : public CopyFailures, public testing::WithParamInterface<SameNameCase> {};
+
+TEST_P(SameNameCopy, SecondItemIsReportedAndTheFirstKept) {
+    const SameNameCase& row = GetParam();
+    Disk().TypedFile(std::string("Elsewhere/A/") + row.first, "Tbx3", "qWt1",
+                     Storage::ExtendedAttribute, "first");
+    Disk().TypedFile(std::string("Elsewhere/B/") + row.second, "Tbx3", "qWt1",
+                     Storage::ExtendedAttribute, "second");
     GatherByDevice();
-    AddByHand(Disk().Item("Elsewhere/A/Plan"), false);
-    AddByHand(Disk().Item("Elsewhere/B/Plan"), false);
+    AddByHand(Disk().Item(std::string("Elsewhere/A/") + row.first), false);
+    AddByHand(Disk().Item(std::string("Elsewhere/B/") + row.second), false);
     GoToCopyStep();
     ExpectCaution();
     PressCopy();
 
-    EXPECT_EQ(caution.explanation,
-              "Plan\n\n原因：「" + TransferPath("Doc/Plan") +
-                  "」：同じ名前の別の項目を、この転送ですでにコピーしています。");
-    EXPECT_EQ(ContentsOf(TransferPath("Doc/Plan")), "first");
+    const std::string first = TransferPath(std::string("Doc/") + row.first);
+    EXPECT_EQ(caution.explanation, std::string(row.second) + "\n\n原因：" + SameRunFailure(first));
+    EXPECT_EQ(ContentsOf(first), "first");
+    EXPECT_EQ(NamesIn(TransferPath("Doc")), Names{row.first});
     EXPECT_EQ(InstructionText(), texts::kCopyIncomplete);
 }
+
+INSTANTIATE_TEST_SUITE_P(Names, SameNameCopy, testing::ValuesIn(kSameNames), SameNameCaseName);
 
 // An entry that even root can't delete until its immutable flag is cleared.
 class ImmutableEntry {
@@ -175,6 +182,7 @@ private:
 };
 
 TEST_F(CopyFailures, TransferFolderThatCanNotBeEmptiedIsReported) {
+    EverySubFolder(device);
     device.File("temp/App/Stuck", "from an earlier run");
     const ImmutableEntry stuck(TransferPath("App/Stuck"));
     if (!stuck.Set())
@@ -190,6 +198,7 @@ TEST_F(CopyFailures, TransferFolderThatCanNotBeEmptiedIsReported) {
 }
 
 TEST_F(CopyFailures, AReadOnlyFolderOfAnEarlierCopyIsEmptied) {
+    EverySubFolder(device);
     device.File("temp/App/Kelmo/Locked/inside", "from an earlier run");
     std::filesystem::permissions(TransferPath("App/Kelmo/Locked"), std::filesystem::perms(0555));
     GatherByDevice();

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "platform/gui/Application.h"
 #include "platform/threads/Cooperative.h"
 #include "tests/support/TreeSnapshot.h"
+#include "tests/transfer/ScopedUnreadableFile.h"
 #include "tests/transfer/TransferTest.h"
 
 namespace {
@@ -149,6 +151,7 @@ TEST_F(DeviceCopy, ItemOnTwoRowsIsCopiedOnce) {
 TEST_F(DeviceCopy, EmptyListLeavesAnEmptyTransferFolder) {
     std::filesystem::remove_all(DiskPath("Applications/Kelmo"));
     std::filesystem::remove_all(DiskPath("Applications/Tessaro"));
+    EverySubFolder(device);
     device.File("temp/App/Left Over/Plan", "from an earlier run");
     GatherByDevice();
     GoToCopyStep();
@@ -164,6 +167,7 @@ TEST_F(DeviceCopy, EmptyListLeavesAnEmptyTransferFolder) {
 struct ForeignTempCase {
     const char* name;
     void (*make)(FakeMacDisk& device);
+    bool unreadable = false;
 };
 
 class ForeignTemp : public DeviceCopy, public testing::WithParamInterface<ForeignTempCase> {};
@@ -175,8 +179,13 @@ TEST_P(ForeignTemp, IsLeftUntouchedAndCopyCanBePressedAgain) {
     GoToCopyStep();
     const std::string instruction = InstructionText();
     ExpectCaution();
-    wizard->PushButton5->Push();
-    WaitForRunEnd();
+    {
+        std::optional<ScopedUnreadableFile> unreadable;
+        if (GetParam().unreadable)
+            unreadable.emplace(TransferPath());
+        wizard->PushButton5->Push();
+        WaitForRunEnd();
+    }
 
     EXPECT_EQ(caution.message,
               "外部デバイスに、本ソフトウェアが作成したものではない「temp」フォルダがあります。");
@@ -200,15 +209,46 @@ TEST_P(ForeignTemp, IsLeftUntouchedAndCopyCanBePressedAgain) {
 
 INSTANTIATE_TEST_SUITE_P(
     Device, ForeignTemp,
-    testing::Values(ForeignTempCase{"UserFile",
-                                    [](FakeMacDisk& d) { d.File("temp/Letter", "mine"); }},
-                    ForeignTempCase{"FileBesideASubFolder",
-                                    [](FakeMacDisk& d) {
-                                        d.File("temp/Doc/Plan", "mine");
-                                        d.File("temp/.notes", "mine");
-                                    }},
-                    ForeignTempCase{"PlainFile", [](FakeMacDisk& d) { d.File("temp", "mine"); }}),
+    testing::Values(
+        ForeignTempCase{"UserFile", [](FakeMacDisk& d) { d.File("temp/Letter", "mine"); }},
+        ForeignTempCase{"FileBesideASubFolder",
+                        [](FakeMacDisk& d) {
+                            d.File("temp/Doc/Plan", "mine");
+                            d.File("temp/.notes", "mine");
+                        }},
+        ForeignTempCase{"PlainFile", [](FakeMacDisk& d) { d.File("temp", "mine"); }},
+        ForeignTempCase{"OnlyADocFolder",
+                        [](FakeMacDisk& d) { d.File("temp/Doc/Thesis/Chapter 1", "mine"); }},
+        ForeignTempCase{"DocAsAFile",
+                        [](FakeMacDisk& d) {
+                            EverySubFolder(d);
+                            std::filesystem::remove(d.Path("temp/Doc"));
+                            d.File("temp/Doc", "mine");
+                        }},
+        ForeignTempCase{"OtherFoldersOnly",
+                        [](FakeMacDisk& d) {
+                            d.File("temp/Letters/Draft", "mine");
+                            d.Folder("temp/Photos");
+                        }},
+        ForeignTempCase{"Unreadable", EverySubFolder, true}),
     [](const testing::TestParamInfo<ForeignTempCase>& info) { return info.param.name; });
+
+// An earlier version's transfer folder, without the mark, as a Mac's Finder leaves it.
+TEST_F(DeviceCopy, AnUnmarkedTransferFolderThatTheFinderOpenedIsEmptied) {
+    EverySubFolder(device);
+    device.File("temp/Doc/Old Plan", "an earlier copy");
+    device.File("temp/.DS_Store", "view");
+    device.File("temp/.localized");
+    device.TypedFile("temp/App/Old", "Tkmo", "qWt5", Storage::AppleDouble);
+    device.SetFinderInfo("temp/Doc", "", "", 0, Storage::AppleDouble);
+    GatherByDevice();
+    GoToCopyStep();
+    PressCopy();
+
+    ExpectCompleted();
+    EXPECT_FALSE(device.Item("temp/Doc/Old Plan").Exists());
+    EXPECT_FALSE(device.Item("temp/.DS_Store").Exists());
+}
 
 TEST_F(DeviceCopy, StatusLineNamesTheItemBeingCopied) {
     GatherByDevice();

@@ -1,12 +1,15 @@
 // STEP 4 on the new machine: the paste of what the copy left in the transfer
 // folder, driven through the wizard's buttons.
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/gui/Application.h"
+#include "tests/support/FileFacts.h"
 #include "tests/support/ScopedFileSizeLimit.h"
 #include "tests/support/TreeSnapshot.h"
 #include "tests/transfer/ScopedUnreadableFile.h"
@@ -122,6 +125,36 @@ TEST_P(PasteReplaceOrKeep, ExistingEntriesAreReplacedWholeOrKeptUntouched) {
 INSTANTIATE_TEST_SUITE_P(Choices, PasteReplaceOrKeep, testing::Values(true, false),
                          [](const testing::TestParamInfo<bool>& info) {
                              return info.param ? "Replace" : "Keep";
+                         });
+
+// Two folders of the transfer folder whose names the new machine's folders
+// take for one, as a device that tells them apart can hold them.
+class PasteSameName : public Paste,
+                      public testing::WithParamInterface<std::tuple<bool, SameNameCase>> {};
+
+TEST_P(PasteSameName, ASecondFolderOfANameIsAFailureAndTheFirstStaysAsItArrived) {
+    const auto& [replace, row] = GetParam();
+    // Names a Mac disk takes for one are listed in the order of their bytes.
+    const std::string firstName = std::min<std::string>(row.first, row.second);
+    const std::string secondName = std::max<std::string>(row.first, row.second);
+    device.File("temp/Doc/" + firstName + "/Notes", "first");
+    device.File("temp/Doc/" + secondName + "/Notes", "second");
+    ChooseReplace(replace);
+    ExpectCaution();
+    PressPaste();
+
+    const std::string first = DiskPath(Home("Documents/" + firstName));
+    EXPECT_EQ(caution.explanation, secondName + "\n\n原因：" + SameRunFailure(first));
+    EXPECT_EQ(ContentsOf(first + "/Notes"), "first");
+    EXPECT_EQ(InstructionText(), texts::kPasteIncomplete);
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices, PasteSameName,
+                         testing::Combine(testing::Bool(),
+                                          testing::ValuesIn(kSameNames + 1, std::end(kSameNames))),
+                         [](const testing::TestParamInfo<std::tuple<bool, SameNameCase>>& info) {
+                             return std::string(std::get<0>(info.param) ? "Replace" : "Keep") +
+                                    std::get<1>(info.param).name;
                          });
 
 TEST_F(Paste, StoppedPasteCanBeResumedToTheEnd) {

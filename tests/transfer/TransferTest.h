@@ -55,6 +55,35 @@ inline const std::string kRunningQuestion =
     "処理中に終了すると、処理が不完全で終わります。それでも終了しますか？";
 } // namespace texts
 
+// Two items whose names the layer takes for one: the same name, or names
+// that differ only in letter case or in Unicode normalisation.
+struct SameNameCase {
+    const char* name;
+    const char* first;
+    const char* second;
+};
+
+inline const SameNameCase kSameNames[] = {
+    {"SameName", "Plan", "Plan"},
+    {"LetterCase", "Plan", "PLAN"},
+    {"Normalisation", "Caf\xC3\xA9", "Cafe\xCC\x81"},
+};
+
+inline std::string SameNameCaseName(const testing::TestParamInfo<SameNameCase>& info) {
+    return info.param.name;
+}
+
+// The reason a later item of a name that the run made already gives.
+inline std::string SameRunFailure(const std::string& first) {
+    return "「" + first + "」：同じ名前の別のアイテムを、今回の処理ですでにコピーしています。";
+}
+
+// The transfer folder as an earlier version left it: the four sub-folders, no mark.
+inline void EverySubFolder(FakeMacDisk& device) {
+    for (const char* subFolder : {"App", "Pref", "AS", "Doc"})
+        device.Folder(std::string("temp/") + subFolder);
+}
+
 // The list row with that name and kind column; -1 when there is none.
 int RowOf(const Listbox& list, const std::string& name, const std::string& kind);
 

@@ -2,14 +2,13 @@
 
 #include <unistd.h>
 
-#include <cerrno>
 #include <climits>
 
 namespace files {
 
 namespace {
 
-// The target of a process's executable link; "" with errno set when unreadable.
+// The target of a process's executable link; "" when unreadable.
 std::string ExecutableOf(const std::string& process) {
     std::string path(PATH_MAX, '\0');
     const ssize_t length =
@@ -25,13 +24,6 @@ std::string ExecutableOf(const std::string& process) {
 std::string ExecutablePath() {
     const std::string path = ExecutableOf("self");
     return path.empty() ? "/" : path;
-}
-
-bool RunsThisProgram(int processId) {
-    const std::string executable = ExecutableOf(std::to_string(processId));
-    if (executable.empty())
-        return errno != ENOENT && errno != ESRCH;
-    return executable == ExecutableOf("self");
 }
 
 } // namespace files

@@ -1,6 +1,8 @@
 #include "platform/files/FolderEntries.h"
 
 #include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstddef>
@@ -44,6 +46,12 @@ std::vector<std::string> ReadEntryNames(int folderFd, int& errorNumber) {
     for (auto& record : ReadFolderRecords(folderFd, errorNumber))
         names.push_back(std::move(record.name));
     return names;
+}
+
+bool HoldsFolderNamed(int folderFd, const std::string& name) {
+    struct stat info {};
+    return fstatat(folderFd, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+           S_ISDIR(info.st_mode);
 }
 
 } // namespace files

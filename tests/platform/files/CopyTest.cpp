@@ -176,7 +176,7 @@ TEST_F(CopyFileTo, LeavesAnEntryOfTheSameNameUntouchedAndSaysWhy) {
     EXPECT_FALSE(source.CopyFileTo(disk.Item("To")));
 
     EXPECT_TRUE(Contains(source.LastError(), disk.Path("To/Solvane")));
-    EXPECT_TRUE(Contains(source.LastError(), "同じ名前の項目がすでにあります。"));
+    EXPECT_TRUE(Contains(source.LastError(), "同じ名前のアイテムがすでにあります。"));
     EXPECT_EQ(RawEntries(disk.Path("To")), (std::set<std::string>{"Solvane"}));
     EXPECT_EQ(RawEntries(disk.Path("To/Solvane")), (std::set<std::string>{"mine"}));
     EXPECT_EQ(ContentsOf(disk.Path("To/Solvane/mine")), "the user's own");

@@ -122,7 +122,7 @@ TEST(CreateAsFolder, FailsWithAReasonWhereItCantBeMade) {
 
     EXPECT_FALSE(overFile.CreateAsFolder());
     EXPECT_EQ(overFile.LastError().ToUTF8(),
-              "「" + disk.Path("file") + "」：同じ名前の項目がすでにあります。");
+              "「" + disk.Path("file") + "」：同じ名前のアイテムがすでにあります。");
     EXPECT_FALSE(underMissing.CreateAsFolder());
     EXPECT_EQ(underMissing.LastError().ToUTF8(),
               "「" + disk.Path("missing/folder") + "」：見つかりません。");

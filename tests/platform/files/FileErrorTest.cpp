@@ -8,7 +8,7 @@
 namespace {
 
 TEST(FileError, NamesThePathAndSaysWhyInJapanese) {
-    EXPECT_EQ(files::SystemError("/a/Plan", EACCES), "「/a/Plan」：アクセスの権限がありません。");
+    EXPECT_EQ(files::SystemError("/a/Plan", EACCES), "「/a/Plan」：アクセス権がありません。");
     // Every common cause has words of its own, none of them the system's English.
     for (const int error : {EACCES, EPERM, ENOSPC, EDQUOT, EROFS, ENOENT, EEXIST, ENAMETOOLONG, EIO,
                             EFBIG, ELOOP, ENOTDIR, EISDIR}) {
@@ -18,7 +18,7 @@ TEST(FileError, NamesThePathAndSaysWhyInJapanese) {
     }
     // Any other cause still reads in Japanese, with the system's text in brackets.
     EXPECT_EQ(files::SystemReason(EXDEV),
-              std::string("エラーが起きました（") + std::strerror(EXDEV) + "）。");
+              std::string("エラーが発生しました（") + std::strerror(EXDEV) + "）。");
 }
 
 } // namespace

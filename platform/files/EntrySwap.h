@@ -4,10 +4,10 @@
 
 #include <string>
 
-namespace work {
+namespace files {
 
 // Swaps folderA/nameA and folderB/nameB (open folders). 0 or the errno;
 // EINVAL or ENOTSUP where the file system can't swap.
 int SwapEntries(int folderA, const std::string& nameA, int folderB, const std::string& nameB);
 
-} // namespace work
+} // namespace files
