@@ -6,6 +6,7 @@
 #include "common/Globals.h"
 #include "platform/Nil.h"
 #include "platform/files/GetFolderItem.h"
+#include "transfer/CopyingMachine.h"
 #include "transfer/TransferRecord.h"
 #include "wizard/Window1.h"
 
@@ -62,6 +63,8 @@ void Thread1::CopyToDevice() {
     pWin1->StaticText10->SetText("コピー中です。コピー終了まで数分かかる場合があります。");
     pWin1->ProgressBar1->SetVisible(true);
     pWin1->ProgressBar1->SetMaximum(CopyCount());
+    // The paste will know the machine the copy came from.
+    pRecord.SetMachine(ThisMachine());
     DeleteFolderItem();
     const bool stopped = CopyFolderItem();
     pWin1->ProgressBar1->SetVisible(false);

@@ -10,6 +10,8 @@
 namespace {
 
 constexpr const char* kMarkName = ".dravo-transfer";
+// The key of the line that names the machine; never a sub-folder's name.
+constexpr const char* kMachineKey = "Machine";
 
 // A line of the mark is "<sub-folder>/<name>"; a name's line breaks (and the
 // escape sign itself) are written as %0A, %0D and %25, so every entry stays
@@ -84,6 +86,8 @@ bool TransferRecord::Write(const FolderItem& transferFolder, String& reason) con
         reason = mark.LastError();
         return false;
     }
+    if (machine_ != "")
+        stream.WriteLine(String(kMachineKey) + "/" + String(EscapedName(machine_.ToUTF8())));
     for (const auto& [folder, name] : entries_)
         stream.WriteLine(folder + "/" + String(EscapedName(name.ToUTF8())));
     stream.Close();
@@ -92,6 +96,7 @@ bool TransferRecord::Write(const FolderItem& transferFolder, String& reason) con
 }
 
 bool TransferRecord::Read(const FolderItem& transferFolder, String& reason) {
+    machine_ = "";
     entries_.clear();
     if (!HasTransferMark(transferFolder))
         return true;
@@ -104,15 +109,35 @@ bool TransferRecord::Read(const FolderItem& transferFolder, String& reason) {
     while (!stream.EndOfFile()) {
         const std::string line = stream.ReadLine().ToUTF8();
         const auto slash = line.find('/');
-        if (slash != std::string::npos)
-            Add(String(line.substr(0, slash)), String(UnescapedName(line.substr(slash + 1))));
+        if (slash == std::string::npos)
+            continue;
+        const String key(line.substr(0, slash));
+        const String value(UnescapedName(line.substr(slash + 1)));
+        if (key == kMachineKey)
+            machine_ = value;
+        else
+            Add(key, value);
     }
     reason = stream.LastError();
     stream.Close();
+    if (reason == "")
+        return true;
     // A mark that stopped giving its lines records nothing that can be relied on.
-    if (reason != "")
-        entries_.clear();
-    return reason == "";
+    machine_ = "";
+    entries_.clear();
+    return false;
+}
+
+String RecordedMachine(const FolderItem& transferFolder) {
+    if (!HasTransferMark(transferFolder))
+        return "";
+    // The machine comes first: the rest of the mark is not read.
+    TextInputStream stream = MarkOf(transferFolder).OpenAsTextFile();
+    if (stream == Nil)
+        return "";
+    const std::string line = stream.ReadLine().ToUTF8();
+    const std::string key = std::string(kMachineKey) + "/";
+    return line.starts_with(key) ? String(UnescapedName(line.substr(key.size()))) : String("");
 }
 
 bool HasTransferMark(const FolderItem& transferFolder) {

@@ -1,8 +1,9 @@
 #pragma once
 // The mark by which the assistant knows the transfer folder "temp" as its
-// own: a file in the folder itself, beside the sub-folders, that records
-// every entry the copy put into them. The paste takes entries only from the
-// sub-folders, so the mark is never one of its items.
+// own: a file in the folder itself, beside the sub-folders, that records the
+// machine the copy was made on and every entry the copy put into them. The
+// paste takes entries only from the sub-folders, so the mark is never one of
+// its items.
 
 #include <utility>
 #include <vector>
@@ -16,6 +17,8 @@ public:
     void Add(const String& subFolder, const String& name);
     // The names recorded for the sub-folder, in the order they were put there.
     std::vector<String> NamesIn(const String& subFolder) const;
+    // The machine the copy was made on (see CopyingMachine.h); "" for none.
+    void SetMachine(const String& machine) { machine_ = machine; }
 
     // Writes the mark into the transfer folder, with the entries recorded.
     // False, with the reason, when it could not be written.
@@ -25,8 +28,12 @@ public:
     bool Read(const FolderItem& transferFolder, String& reason);
 
 private:
+    String machine_;
     std::vector<std::pair<String, String>> entries_;
 };
+
+// The machine that the transfer folder's mark records; "" for none.
+String RecordedMachine(const FolderItem& transferFolder);
 
 // True when the transfer folder bears the mark.
 bool HasTransferMark(const FolderItem& transferFolder);

@@ -6,7 +6,9 @@
 
 #include "common/Globals.h"
 #include "gather/Window2.h"
+#include "platform/files/GetFolderItem.h"
 #include "platform/threads/Cooperative.h"
+#include "transfer/CopyingMachine.h"
 #include "transfer/Thread1.h"
 #include "wizard/Window1.h"
 
@@ -44,6 +46,14 @@ void Window1::PushButton6_Action() {
             Globals::gCautionDlg1(this, Globals::gBeep,
                                   "既存アイテムの処理方法が選択されていません。",
                                   "どちらかを選択して下さい。");
+            return;
+        }
+        // Pasting back onto the old machine would put the copies over what
+        // the user has changed there since; nothing starts, and the marker stays.
+        if (CopiedOnThisMachine(GetFolderItem("temp"))) {
+            Globals::gCautionDlg1(
+                this, Globals::gBeep, "このマシンは、コピーを作成したマシン（旧マシン）です。",
+                "ペーストは、新規マシンで本ソフトウェアを起動して行ってください。");
             return;
         }
         PutForPaste();

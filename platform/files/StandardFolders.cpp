@@ -44,4 +44,8 @@ FolderItem Documents() {
     return Below(HomePath(), {"Documents"});
 }
 
+FolderItem UserHome() {
+    return FolderItem::AtPosixPath(HomePath());
+}
+
 } // namespace SpecialFolder

@@ -11,5 +11,6 @@ FolderItem Applications();    // <start-up disk>/Applications
 FolderItem Preferences();     // $HOME/Library/Preferences
 FolderItem ApplicationData(); // $HOME/Library/Application Support
 FolderItem Documents();       // $HOME/Documents
+FolderItem UserHome();        // $HOME
 
 } // namespace SpecialFolder

@@ -3,6 +3,7 @@
 #include "platform/files/FolderListing.h"
 #include "platform/files/PosixPath.h"
 #include "platform/files/SameNamedVolumes.h"
+#include "platform/files/VolumeCreationDate.h"
 #include "platform/files/VolumeRoots.h"
 
 #include <sys/stat.h>
@@ -55,6 +56,10 @@ FolderItem Volume(int index) {
 
 int VolumeCount() {
     return static_cast<int>(files::VolumeRootPaths().size());
+}
+
+std::optional<std::uint64_t> VolumeCreationDate(const FolderItem& volume) {
+    return files::VolumeCreationDate(volume.PosixPath());
 }
 
 void SetPreferredVolume(const FolderItem& volume) {

@@ -8,9 +8,16 @@
 
 #include "platform/files/FolderItem.h"
 
+#include <cstdint>
+#include <optional>
+
 // Nil outside 0...VolumeCount() - 1.
 FolderItem Volume(int index);
 int VolumeCount();
+
+// When the volume was created, as alias records keep it to tell disks of
+// one name apart (seconds since 1904); nullopt when it does not tell.
+std::optional<std::uint64_t> VolumeCreationDate(const FolderItem& volume);
 
 // The old machine's disk (the one chosen in the picker, or the start-up disk
 // where the assistant runs on the old machine): among mounted volumes of one

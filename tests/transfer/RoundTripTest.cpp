@@ -90,4 +90,34 @@ TEST_F(RoundTrip, EveryEntryTheCopyPutThereIsPastedWhateverItsVisibility) {
         << caution.explanation;
 }
 
+TEST_F(RoundTrip, APasteOnTheMachineTheCopyCameFromChangesNothing) {
+    InstallKelmo(Disk(), Machine().Home());
+    GatherByDevice();
+    GoToCopyStep();
+    PressCopy();
+    ASSERT_EQ(InstructionText(), texts::kCopyDone);
+    QuitWithNext();
+    // The user goes on working on the old machine, then starts the assistant there again.
+    Disk().File("Applications/Kelmo/Kelmo Plan", "edited after the copy");
+    const auto before = SnapshotOf(Disk().Path());
+    wizard.reset();
+    wizard = Window1::Instance();
+    ASSERT_EQ(wizard->PagePanel1->Value(), 3);
+    const std::string instruction = InstructionText();
+    wizard->RadioButton5->SetValue(true);
+    ExpectCaution();
+    wizard->PushButton6->Push();
+
+    EXPECT_EQ(caution.message, "このマシンは、コピーを作成したマシン（旧マシン）です。");
+    EXPECT_EQ(caution.explanation,
+              "ペーストは、新規マシンで本ソフトウェアを起動して行ってください。");
+    EXPECT_EQ(SnapshotOf(Disk().Path()), before);
+    EXPECT_EQ(wizard->PushButton6->Caption(), String("ペースト"));
+    EXPECT_TRUE(wizard->PushButton6->Enabled());
+    EXPECT_EQ(InstructionText(), instruction);
+    EXPECT_EQ(wizard->pPastePhase, 1);
+    Quit();
+    EXPECT_TRUE(HasMarker());
+}
+
 } // namespace
