@@ -75,6 +75,9 @@ std::optional<std::vector<String>> SiblingPrefFile::ReadEntries(const FolderItem
     }
     Reader in(stream);
     auto entries = ReadLayout(in);
+    // A file that stopped giving its bytes is unreadable, whatever was read of it.
+    if (stream.LastError() != "")
+        entries.reset();
     in.Close();
     return entries;
 }

@@ -44,8 +44,8 @@ public:
     // Solvane's all UTF-8, Tessaro's UTF-8 but for the unlabelled 17 to 19,
     // Kelmo's all Shift-JIS. Later entries are read past but not kept, so a
     // file of many tiny entries costs no memory. Nothing when the file can't
-    // be opened, is no regular file, is larger than kMaxFileBytes or is
-    // damaged as described above.
+    // be opened or read to its end, is no regular file, is larger than
+    // kMaxFileBytes or is damaged as described above.
     std::optional<std::vector<String>> ReadEntries(const FolderItem& file) const;
 
 private:

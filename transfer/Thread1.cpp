@@ -188,6 +188,15 @@ void Thread1::NetworkCopy() {
     ReportOutcome("ネットコピーできなかったアイテムがあります。");
 }
 
+std::function<bool()> Thread1::StopCheck() const {
+    return [this] { return pWin1->pStopThread1; };
+}
+
+void Thread1::CopyFailed(const String& name, const String& reason) {
+    if (reason != "")
+        pFailures.Add(name, reason);
+}
+
 void Thread1::ReportOutcome(const String& message) {
     pWin1->pIncompleteCP = !pFailures.Empty();
     // Over before its caution is answered.

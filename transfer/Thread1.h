@@ -5,8 +5,9 @@
 // folder's contents into this machine's folders (new machine), mode 3
 // copies the ticked items from the old machine's disk straight into them
 // (network). Each run counts first, shows its progress and a status line per
-// item, polls the wizard's stop flag after every item transferred, and ends
-// with the outcome texts of its page.
+// item, polls the wizard's stop flag after every item transferred (a long
+// copy under way when it is set ends within a second, leaving nothing of the
+// item), and ends with the outcome texts of its page.
 //
 // It runs as a cooperative thread beside the windows: it yields after every
 // row and item, inside each 100 ms wait, and while a copy is being made on a
@@ -14,6 +15,7 @@
 // their reasons; a run that leaves any behind is never reported as complete.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "platform/text/String.h"
@@ -65,6 +67,12 @@ private:
     // name into the destination; True when the user stopped the run.
     bool PasteSubFolder(const FolderItem& subFolder, const String& name,
                         const FolderItem& destination, std::int32_t& count);
+    // Asked while a copy runs: whether the user has stopped the run, which
+    // ends a long copy within a second, leaving nothing of it.
+    std::function<bool()> StopCheck() const;
+    // An item whose copy failed; one that the stop ended (no reason then) is
+    // no failure: the run reports itself stopped.
+    void CopyFailed(const String& name, const String& reason);
 
     // The user's choice for an entry of an item's name already in its place.
     SameNamedEntry SameNamedAtDestination() const {

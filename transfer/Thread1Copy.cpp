@@ -73,10 +73,10 @@ bool Thread1::CopyFolderItem() {
         Globals::gWait(100);
         // The folder was emptied for this run: an entry there is one it made.
         String reason;
-        if (PlaceItem(item, subFolder, SameNamedEntry::Refused, pMade, reason))
+        if (PlaceItem(item, subFolder, SameNamedEntry::Refused, pMade, reason, StopCheck()))
             pRecord.Add(name, item.Name());
         else
-            pFailures.Add(row.name, reason);
+            CopyFailed(row.name, reason);
         ++count;
         pWin1->ProgressBar1->SetValue(count);
         return pWin1->pStopThread1;

@@ -29,8 +29,8 @@ bool Thread1::NetCopyPaste() {
                                      TextEnco::gEncText(" をコピー中...", "UTF-8", "Shift-JIS"));
         Globals::gWait(100);
         String reason;
-        if (!PlaceItem(item, destination, SameNamedAtDestination(), pMade, reason))
-            pFailures.Add(row.name, reason);
+        if (!PlaceItem(item, destination, SameNamedAtDestination(), pMade, reason, StopCheck()))
+            CopyFailed(row.name, reason);
         ++count;
         pWin1->ProgressBar1->SetValue(count);
         return pWin1->pStopThread1;

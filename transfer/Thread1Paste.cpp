@@ -109,8 +109,9 @@ bool Thread1::PasteSubFolder(const FolderItem& subFolder, const String& name,
                     TextEnco::gEncText(" にペースト中...", "UTF-8", "Shift-JIS"));
                 Globals::gWait(100);
                 String reason;
-                if (!PlaceItem(child, destination, SameNamedAtDestination(), pMade, reason))
-                    pFailures.Add(child.Name(), reason);
+                if (!PlaceItem(child, destination, SameNamedAtDestination(), pMade, reason,
+                               StopCheck()))
+                    CopyFailed(child.Name(), reason);
                 ++count;
                 pWin1->ProgressBar2->SetValue(count);
                 if (pWin1->pStopThread1)

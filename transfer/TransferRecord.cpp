@@ -118,8 +118,14 @@ bool TransferRecord::Read(const FolderItem& transferFolder, String& reason) {
         else
             Add(key, value);
     }
+    reason = stream.LastError();
     stream.Close();
-    return true;
+    if (reason == "")
+        return true;
+    // A mark that stopped giving its lines records nothing that can be relied on.
+    machine_ = "";
+    entries_.clear();
+    return false;
 }
 
 String RecordedMachine(const FolderItem& transferFolder) {

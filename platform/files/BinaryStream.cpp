@@ -1,62 +1,68 @@
 #include "platform/files/BinaryStream.h"
 
+#include "platform/files/Descriptor.h"
 #include "platform/files/FileError.h"
 #include "platform/files/StreamFile.h"
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 
 struct BinaryStream::State {
     std::string path;
-    files::FilePointer file;
+    files::Descriptor fd{-1};
     // Kept here rather than asked of the system on every read.
     long long position = 0;
     long long length = 0;
-    bool lastWasWrite = false;
     std::string lastError;
 
-    // C streams must be repositioned between reading and writing.
-    void TurnTo(bool writing) {
-        if (lastWasWrite != writing)
-            std::fseek(file.get(), 0, SEEK_CUR);
-        lastWasWrite = writing;
-    }
-
     std::string ReadBytes(long long count) {
-        if (!file || count <= 0)
+        if (!fd.IsOpen() || count <= 0)
             return {};
-        TurnTo(false);
         // A count read from a damaged file must not allocate more than the file holds.
         const long long wanted = std::min(count, std::max(length - position, 0LL));
         std::string bytes(static_cast<std::size_t>(wanted), '\0');
-        bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
-        position += static_cast<long long>(bytes.size());
+        const long long read = files::ReadUpTo(fd.get(), bytes.data(), bytes.size());
+        if (read < 0) {
+            // A file that stops giving its bytes (or would make us wait) is
+            // unreadable from there on.
+            lastError = files::SystemError(path, errno);
+            fd.Reset(-1);
+            return {};
+        }
+        bytes.resize(static_cast<std::size_t>(read));
+        position += read;
         return bytes;
     }
 
     void WriteBytes(const std::string& bytes) {
-        if (!file) {
+        if (!fd.IsOpen()) {
             lastError = files::PathError(path, "ファイルが閉じられています。");
             return;
         }
-        TurnTo(true);
-        const std::size_t written = std::fwrite(bytes.data(), 1, bytes.size(), file.get());
-        if (written != bytes.size())
-            lastError = files::SystemError(path, errno);
-        position += static_cast<long long>(written);
-        length = std::max(length, position);
+        for (std::size_t done = 0; done < bytes.size();) {
+            const ssize_t written = ::write(fd.get(), bytes.data() + done, bytes.size() - done);
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written < 0) {
+                lastError = files::SystemError(path, errno);
+                return;
+            }
+            done += static_cast<std::size_t>(written);
+            position += written;
+            length = std::max(length, position);
+        }
     }
 };
 
 BinaryStream BinaryStream::Open(const std::string& path, bool writable, std::string& error) {
-    auto file = files::OpenStreamFile(path, writable ? "r+b" : "rb", error);
-    if (!file)
-        return BinaryStream();
-    BinaryStream stream;
     auto state = std::make_shared<State>();
+    state->fd.Reset(files::OpenStreamFile(path, writable, state->length, error));
+    if (!state->fd.IsOpen())
+        return BinaryStream();
     state->path = path;
-    state->length = files::StreamFileLength(file.get());
-    state->file = std::move(file);
+    BinaryStream stream;
     stream.state_ = NilCheckedHandle<State>(std::move(state));
     return stream;
 }
@@ -95,7 +101,7 @@ void BinaryStream::WriteLong(std::int32_t value) {
 
 bool BinaryStream::EndOfFile() const {
     const State& state = *state_;
-    return !state.file || state.position >= state.length;
+    return !state.fd.IsOpen() || state.position >= state.length;
 }
 
 long long BinaryStream::Length() const {
@@ -104,8 +110,10 @@ long long BinaryStream::Length() const {
 
 void BinaryStream::Close() {
     State& state = *state_;
-    if (state.file && std::fclose(state.file.release()) != 0)
-        state.lastError = files::SystemError(state.path, errno);
+    if (!state.fd.IsOpen())
+        return;
+    if (const int error = state.fd.Close())
+        state.lastError = files::SystemError(state.path, error);
 }
 
 String BinaryStream::LastError() const {

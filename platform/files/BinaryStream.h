@@ -1,7 +1,8 @@
 #pragma once
 // The framework's BinaryStream: bytes of an open file read as Pascal strings,
-// 32-bit integers (big-endian, the Mac's order)
-// or counted runs. Reading past the end gives what is there, never more.
+// 32-bit integers (big-endian, the Mac's order) or counted runs. Reading past
+// the end gives what is there, never more: no further than the size the file
+// had when it was opened.
 
 #include "platform/files/NilCheckedHandle.h"
 #include "platform/text/String.h"
@@ -35,7 +36,8 @@ public:
     long long Length() const;
     void Close();
 
-    // Why the last write or close failed; empty when it did not.
+    // Why the last read, write or close failed; empty when none did. A read
+    // that fails, or would have to wait, leaves nothing more to read.
     String LastError() const;
 
 private:

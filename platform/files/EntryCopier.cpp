@@ -8,6 +8,8 @@
 #include "platform/files/FinderInfo.h"
 #include "platform/files/FolderEntries.h"
 #include "platform/files/PosixPath.h"
+#include "platform/files/StopRequest.h"
+#include "platform/files/TestSeams.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -23,10 +25,20 @@ namespace files {
 namespace {
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+// The entry may have become anything since it was looked at: its open never
+// waits (a pipe without a writer) nor makes it our terminal.
+constexpr int kSourceFileFlags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
 bool IsFinderInfoAttribute(const std::string& name) {
     const auto names = FinderInfoAttributeNames();
     return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// A file capability ("security.capability") gives its rights to whoever runs
+// the file on the new machine, and "trusted." is the superuser's own: neither
+// travels.
+bool GrantsRights(const std::string& attributeName) {
+    return attributeName.starts_with("security.") || attributeName.starts_with("trusted.");
 }
 
 // What the destination's file system can't keep is left behind, as cp -a
@@ -48,8 +60,8 @@ struct EntryCopier::Entry {
     struct stat info;
 };
 
-EntryCopier::EntryCopier(std::string finderInfoAttribute)
-    : finderInfoAttribute_(std::move(finderInfoAttribute)), ownUser_(geteuid()),
+EntryCopier::EntryCopier(std::string finderInfoAttribute, const StopRequest* stop)
+    : finderInfoAttribute_(std::move(finderInfoAttribute)), stop_(stop), ownUser_(geteuid()),
       ownGroup_(getegid()) {}
 
 bool EntryCopier::Copy(int sourceFolder, const std::string& name, int destinationFolder,
@@ -83,17 +95,31 @@ std::string EntryCopier::LeftOutReason(const std::string& path) {
     return PathError(path, "デバイスファイル、パイプ、ソケットはコピーしません。");
 }
 
-bool EntryCopier::CopyFile(const Entry& entry) {
-    Descriptor from(
-        openat(entry.sourceFolder, entry.name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+bool EntryCopier::CopyFile(const Entry& listed) {
+    seams::BeforeCopyOpen(listed.sourcePath);
+    Descriptor from(openat(listed.sourceFolder, listed.name.c_str(), kSourceFileFlags));
     if (from.get() < 0)
+        return Fail(listed.sourcePath, errno);
+    // What was opened is what is copied, with its own size and metadata; only
+    // a regular file is.
+    Entry entry = listed;
+    if (fstat(from.get(), &entry.info) != 0)
         return Fail(entry.sourcePath, errno);
+    if (S_ISDIR(entry.info.st_mode))
+        return Fail(entry.sourcePath, EISDIR);
+    if (!S_ISREG(entry.info.st_mode)) {
+        error_ = LeftOutReason(entry.sourcePath);
+        return false;
+    }
     Descriptor to(openat(entry.destinationFolder, entry.newName.c_str(),
                          O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
     if (to.get() < 0)
         return Fail(entry.destinationPath, errno);
-    if (const auto failure = CopyFileData(from.get(), to.get(), entry.info.st_size))
+    if (const auto failure = CopyFileData(from.get(), to.get(), entry.info.st_size, stop_)) {
+        if (failure->error == ECANCELED)
+            return Stopped();
         return Fail(failure->atSource ? entry.sourcePath : entry.destinationPath, failure->error);
+    }
     if (!CopyAttributes(entry, from.get(), to.get()) || !CopyOwnerModeAndTimes(entry, to.get()))
         return false;
     if (const int error = to.Close())
@@ -113,6 +139,8 @@ bool EntryCopier::CopyFolder(const Entry& entry) {
         return Fail(entry.destinationPath, errno);
     int listError = 0;
     for (const auto& child : ReadEntryNames(from.get(), listError)) {
+        if (StopDue(stop_))
+            return Stopped();
         if (!Copy(from.get(), child, to.get(), child, AppleDoubleCompanionName(child),
                   JoinPath(entry.sourcePath, child), JoinPath(entry.destinationPath, child)))
             return false;
@@ -145,6 +173,8 @@ bool EntryCopier::CopyLink(const Entry& entry) {
 
 bool EntryCopier::CopyAttributes(const Entry& entry, int from, int to) {
     for (const auto& name : ListAttributes(from)) {
+        if (GrantsRights(name))
+            continue;
         const auto value = ReadAttribute(from, name.c_str());
         if (!value)
             continue; // removed meanwhile, or a system attribute we may not read
@@ -220,6 +250,11 @@ bool EntryCopier::KeepOwner(const Entry& entry, int flags, int fd) {
 
 bool EntryCopier::Fail(const std::string& path, int errorNumber) {
     error_ = SystemError(path, errorNumber);
+    return false;
+}
+
+bool EntryCopier::Stopped() {
+    error_.clear();
     return false;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // Copies one entry (file, folder with its whole tree, symbolic link) between
 // two open folders, keeping permissions (set-ID bits cleared), owner where
-// allowed, times to the nanosecond and extended attributes. Works on
-// descriptors, so no path is looked up twice and no link is ever followed.
+// allowed, times to the nanosecond and extended attributes but those that
+// grant rights ("security.", "trusted."). Works on descriptors, so no path is
+// looked up twice and no link is ever followed.
 // Device nodes, pipes and sockets are never made: they are left out.
 
 #include <sys/types.h>
@@ -11,17 +12,21 @@
 
 namespace files {
 
+class StopRequest;
+
 class EntryCopier {
 public:
     // finderInfoAttribute: the name under which the destination's file system
-    // keeps Finder information; the source's may differ.
-    explicit EntryCopier(std::string finderInfoAttribute);
+    // keeps Finder information; the source's may differ. stop, when given,
+    // is looked at between the chunks of a file and the entries of a folder.
+    explicit EntryCopier(std::string finderInfoAttribute, const StopRequest* stop = nullptr);
 
     // Copies sourceFolder/name to destinationFolder/newName, which must not
     // exist. Where the destination takes no attributes, Finder information
     // goes into a companion named companionName. The two paths only name the
     // entries in messages. On failure what was made stays for the caller to
-    // remove, and Error says why.
+    // remove, and Error says why; it is empty when the stop request ended
+    // the copy.
     bool Copy(int sourceFolder, const std::string& name, int destinationFolder,
               const std::string& newName, const std::string& companionName,
               const std::string& sourcePath, const std::string& destinationPath);
@@ -37,7 +42,7 @@ public:
 private:
     struct Entry;
 
-    bool CopyFile(const Entry& entry);
+    bool CopyFile(const Entry& listed);
     bool CopyFolder(const Entry& entry);
     bool CopyLink(const Entry& entry);
     bool CopyAttributes(const Entry& entry, int from, int to);
@@ -45,8 +50,10 @@ private:
     bool KeepOwner(const Entry& entry, int flags, int fd = -1);
     bool WriteFinderInfoCompanion(const Entry& entry, const std::string& finderInfo);
     bool Fail(const std::string& path, int errorNumber);
+    bool Stopped();
 
     std::string finderInfoAttribute_;
+    const StopRequest* stop_;
     unsigned ownUser_;
     unsigned ownGroup_;
     std::string error_;

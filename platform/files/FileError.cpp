@@ -35,6 +35,8 @@ std::string SystemReason(int errorNumber) {
         return "フォルダなので処理できません。";
     case ENOTEMPTY:
         return "フォルダが空ではありません。";
+    case EAGAIN:
+        return "すぐに読み出せないファイルなので読めません。";
     default:
         return "エラーが発生しました（" + std::generic_category().message(errorNumber) + "）。";
     }

@@ -17,12 +17,13 @@ namespace files {
 ScratchCopy::ScratchCopy(int folderFd, const std::string& folderPath)
     : folderPath_(folderPath), entry_(folderFd, folderPath), companion_(folderFd, folderPath) {}
 
-bool ScratchCopy::Make(const CopySource& source, const std::string& finalPath, std::string& error) {
+bool ScratchCopy::Make(const CopySource& source, const std::string& finalPath, std::string& error,
+                       const StopRequest* stop) {
     if (S_ISDIR(source.info.st_mode) && IsSameOrInside(entry_.Folder(), source.info)) {
         error = PathError(folderPath_, "フォルダをそれ自身の中にはコピーできません。");
         return false;
     }
-    EntryCopier copier(FinderInfoAttributeFor(folderPath_));
+    EntryCopier copier(FinderInfoAttributeFor(folderPath_), stop);
     const std::string name(BaseName(source.path));
     const std::string companion = AppleDoubleCompanionName(name);
     const int from = source.parent.get();

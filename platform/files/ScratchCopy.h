@@ -18,7 +18,9 @@ public:
     // Copies the source with its whole tree and its companion; finalPath
     // names the copy in messages. Refuses a folder that holds this one.
     // Device nodes, pipes and sockets inside are left out and named in LeftOut.
-    bool Make(const CopySource& source, const std::string& finalPath, std::string& error);
+    // A due stop request ends the copy: false with an empty error.
+    bool Make(const CopySource& source, const std::string& finalPath, std::string& error,
+              const StopRequest* stop = nullptr);
 
     // Gives the copy and its companion their final names. A replaced entry's
     // companion goes with it when the copy has none.

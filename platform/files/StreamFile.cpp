@@ -5,6 +5,7 @@
 #include "platform/files/FolderEntries.h"
 #include "platform/files/FolderListing.h"
 #include "platform/files/PosixPath.h"
+#include "platform/files/TestSeams.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,7 +13,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <string>
 
 namespace files {
@@ -25,42 +25,41 @@ constexpr int kOpenFlags = O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
 constexpr int kNewFileFlags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
 
-// The stream blocks as usual once the file is known to be regular.
-FilePointer StreamOn(Descriptor& fd, const std::string& path, const char* mode,
-                     std::string& error) {
-    const int flags = fcntl(fd.get(), F_GETFL);
-    if (flags == -1 || fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) == -1) {
-        error = SystemError(path, errno);
-        return nullptr;
-    }
-    FilePointer file(fdopen(fd.get(), mode));
-    if (!file) {
-        error = SystemError(path, errno);
-        return nullptr;
-    }
-    fd.Release();
-    return file;
-}
-
 } // namespace
 
-FilePointer OpenStreamFile(const std::string& path, const char* mode, std::string& error) {
-    const int access = std::strcmp(mode, "r+b") == 0 ? O_RDWR : O_RDONLY;
-    Descriptor fd(open(path.c_str(), access | kOpenFlags));
+int OpenStreamFile(const std::string& path, bool writable, long long& size, std::string& error) {
+    Descriptor fd(open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | kOpenFlags));
     struct stat info {};
     if (!fd.IsOpen() || fstat(fd.get(), &info) != 0) {
         error = SystemError(path, errno);
-        return nullptr;
+        return -1;
     }
     if (S_ISDIR(info.st_mode)) {
         error = SystemError(path, EISDIR);
-        return nullptr;
+        return -1;
     }
     if (!S_ISREG(info.st_mode)) {
         error = PathError(path, "通常のファイルではありません。");
-        return nullptr;
+        return -1;
     }
-    return StreamOn(fd, path, mode, error);
+    size = static_cast<long long>(info.st_size);
+    return fd.Release();
+}
+
+long long ReadUpTo(int fd, char* buffer, std::size_t count) {
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t read = seams::Read(fd, buffer + done, count - done);
+        if (read == 0)
+            break;
+        if (read < 0) {
+            if (errno == EINTR)
+                continue;
+            return -1;
+        }
+        done += static_cast<std::size_t>(read);
+    }
+    return static_cast<long long>(done);
 }
 
 NewStreamFile::NewStreamFile(int folderFd, const std::string& path)
@@ -110,26 +109,16 @@ bool NewStreamFile::Commit(std::string& error) {
 
 std::optional<std::string> ReadFileHead(const std::string& path, std::size_t limit) {
     std::string ignored;
-    const FilePointer file = OpenStreamFile(path, "rb", ignored);
-    if (!file)
+    long long size = 0;
+    const Descriptor fd(OpenStreamFile(path, false, size, ignored));
+    if (!fd.IsOpen())
         return std::nullopt;
-    std::string bytes;
-    char buffer[16 * 1024];
-    while (bytes.size() < limit) {
-        const std::size_t read =
-            std::fread(buffer, 1, std::min(sizeof buffer, limit - bytes.size()), file.get());
-        if (read == 0)
-            break;
-        bytes.append(buffer, read);
-    }
+    std::string bytes(std::min(static_cast<std::size_t>(size), limit), '\0');
+    const long long read = ReadUpTo(fd.get(), bytes.data(), bytes.size());
+    if (read < 0)
+        return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(read));
     return bytes;
-}
-
-long long StreamFileLength(std::FILE* file) {
-    struct stat info {};
-    if (fstat(fileno(file), &info) != 0)
-        return 0;
-    return static_cast<long long>(info.st_size);
 }
 
 } // namespace files

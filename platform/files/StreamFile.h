@@ -15,12 +15,18 @@ struct FileCloser {
 };
 using FilePointer = std::unique_ptr<std::FILE, FileCloser>;
 
-// Opens an existing file for reading ("rb") or reading and writing ("r+b").
-// A disk may hold anything at a file's name, so opening never waits (a pipe
-// without a writer) and only a regular file is taken, as the open descriptor
-// tells: a pipe, device, socket or folder gives nullptr. On failure error
-// says why.
-FilePointer OpenStreamFile(const std::string& path, const char* mode, std::string& error);
+// Opens an existing file for reading, or reading and writing. A disk may
+// hold anything at a file's name, so opening never waits (a pipe without a
+// writer) and only a regular file is taken, as the open descriptor tells: a
+// pipe, device, socket or folder gives -1. The descriptor stays
+// non-blocking, as a regular file of procfs or FUSE may still block: a read
+// that would wait fails (EAGAIN) instead. size is the file's size at the
+// open, all that a reader takes of it. On failure error says why.
+int OpenStreamFile(const std::string& path, bool writable, long long& size, std::string& error);
+
+// Reads count bytes into buffer from the descriptor's position, fewer only
+// at the end of the file. -1, with errno, when a read fails or would wait.
+long long ReadUpTo(int fd, char* buffer, std::size_t count);
 
 // A file written anew beside its place under a scratch name, which takes the
 // place of the file there only once it is written whole (see ScratchEntry.h):
@@ -44,11 +50,9 @@ private:
     FilePointer file_;
 };
 
-// Up to limit bytes from the start of a regular file, opened as
-// OpenStreamFile opens it; nullopt when it can't be opened.
+// Up to limit bytes from the start of a regular file, and no more than its
+// size, opened as OpenStreamFile opens it; nullopt when it can't be opened
+// or read.
 std::optional<std::string> ReadFileHead(const std::string& path, std::size_t limit);
-
-// The file's size in bytes, 0 when it can't be told.
-long long StreamFileLength(std::FILE* file);
 
 } // namespace files

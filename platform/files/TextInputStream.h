@@ -2,7 +2,8 @@
 // The framework's TextInputStream: a text file read line by line. A line ends
 // at "\n", "\r\n" or a lone "\r" (classic Mac files); the end is not returned.
 // A line is read up to a limit, so that a file without line ends costs no
-// more than that; a longer line makes the file unreadable from there on.
+// more than that; a longer line makes the file unreadable from there on. The
+// stream reads no further than the size the file had when it was opened.
 
 #include "platform/files/NilCheckedHandle.h"
 #include "platform/text/String.h"
@@ -29,6 +30,10 @@ public:
     String ReadLine(std::size_t limit = kLineLimit);
     bool EndOfFile() const;
     void Close();
+
+    // Why the file could not be read to its end (a read failed, or would
+    // have had to wait); empty when it could. Nothing more is read then.
+    String LastError() const;
 
 private:
     struct State;

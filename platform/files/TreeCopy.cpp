@@ -95,7 +95,8 @@ std::optional<CopySource> OpenCopySource(const std::string& itemPath, SourceLink
 }
 
 bool CopyIntoFolder(const std::string& itemPath, const std::string& destinationFolder,
-                    SourceLink sourceLink, std::string& error, std::string& leftOut) {
+                    SourceLink sourceLink, std::string& error, std::string& leftOut,
+                    const StopRequest* stop) {
     const auto source = OpenCopySource(itemPath, sourceLink, error);
     if (!source)
         return false;
@@ -113,7 +114,7 @@ bool CopyIntoFolder(const std::string& itemPath, const std::string& destinationF
         return false;
     }
     ScratchCopy copy(destination.get(), destinationFolder);
-    if (!copy.Make(*source, finalPath, error) ||
+    if (!copy.Make(*source, finalPath, error, stop) ||
         !copy.Commit(name, ScratchEntry::Existing::Refused, error))
         return false;
     leftOut = copy.LeftOut();

@@ -13,6 +13,8 @@
 
 namespace files {
 
+class StopRequest;
+
 // How a source that is itself a symbolic link is copied; links inside a
 // copied tree always stay links.
 enum class SourceLink {
@@ -24,9 +26,11 @@ enum class SourceLink {
 // folder under the source's own name. Fails with a reason when the folder is
 // the entry itself or lies inside it, or already holds an entry of that name.
 // Entries left out of the tree (device nodes, pipes, sockets) are named in
-// leftOut; the copy is still made.
+// leftOut; the copy is still made. A due stop request ends the copy: false
+// with an empty error, and nothing of the copy left.
 bool CopyIntoFolder(const std::string& sourcePath, const std::string& destinationFolder,
-                    SourceLink sourceLink, std::string& error, std::string& leftOut);
+                    SourceLink sourceLink, std::string& error, std::string& leftOut,
+                    const StopRequest* stop = nullptr);
 
 // As above, the link kept, and failing with leftOut's reason when something was left out.
 bool CopyIntoFolder(const std::string& sourcePath, const std::string& destinationFolder,

@@ -2,38 +2,61 @@
 
 #include "platform/threads/Cooperative.h"
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
+#include <cstdlib>
 #include <exception>
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace work {
 
 namespace {
 
-// Counts the jobs running; its end, at the process's end, waits for them.
+// How long the end of the process waits for the jobs it asked to stop: long
+// enough for one to undo what it made.
+constexpr std::chrono::seconds kEndWait{3};
+
+// What the job and its caller share; it outlives whichever of them ends first.
+struct JobState {
+    files::StopRequest stop;
+    std::atomic<bool> done{false};
+    std::exception_ptr error;
+};
+
+// The jobs running; its end, at the end of the process, stops them.
 class RunningJobs {
 public:
-    ~RunningJobs() {
-        std::unique_lock lock(mutex_);
-        ended_.wait(lock, [this] { return running_ == 0; });
-    }
-    void Started() {
+    ~RunningJobs() { StopAll(); }
+
+    void Started(std::shared_ptr<JobState> job) {
         std::lock_guard lock(mutex_);
-        ++running_;
+        jobs_.push_back(std::move(job));
     }
-    void Ended() {
+    // The job's last step: once every job has ended, the process may end.
+    void Ended(const JobState& job) {
         std::lock_guard lock(mutex_);
-        --running_;
+        std::erase_if(jobs_, [&job](const auto& running) { return running.get() == &job; });
         ended_.notify_all();
+    }
+    // Asks every job to stop and waits for them; the process ends here when
+    // one has not ended in time.
+    void StopAll() {
+        std::unique_lock lock(mutex_);
+        for (const auto& job : jobs_)
+            job->stop.Request();
+        if (!ended_.wait_for(lock, kEndWait, [this] { return jobs_.empty(); }))
+            std::_Exit(EXIT_FAILURE);
     }
 
 private:
     std::mutex mutex_;
     std::condition_variable ended_;
-    int running_ = 0;
+    std::vector<std::shared_ptr<JobState>> jobs_;
 };
 
 RunningJobs& Jobs() {
@@ -41,41 +64,34 @@ RunningJobs& Jobs() {
     return jobs;
 }
 
-// What the job and its caller share; it outlives whichever of them ends first.
-struct JobState {
-    std::atomic<bool> done{false};
-    std::exception_ptr error;
-    std::mutex mutex;
-    std::condition_variable finished;
-};
-
 } // namespace
 
-void RunInBackground(std::function<void()> job) {
+void RunInBackground(std::function<void(const files::StopRequest& stop)> job,
+                     const std::function<bool()>& stopRequested) {
     auto state = std::make_shared<JobState>();
     RunningJobs& jobs = Jobs();
-    jobs.Started();
+    jobs.Started(state);
     std::thread([&jobs, state, job = std::move(job)]() mutable {
         try {
-            job();
+            job(state->stop);
         } catch (...) {
             state->error = std::current_exception();
         }
         job = nullptr; // what it holds goes before the process may end
-        {
-            std::lock_guard lock(state->mutex);
-            state->done.store(true, std::memory_order_release);
-            state->finished.notify_all();
-        }
+        state->done.store(true, std::memory_order_release);
         coop::WakeWaitingThreads();
-        jobs.Ended();
+        jobs.Ended(*state);
     }).detach();
 
-    coop::WaitUntil([&state] { return state->done.load(std::memory_order_acquire); });
+    coop::WaitUntil([&state, &stopRequested] {
+        if (stopRequested && stopRequested())
+            state->stop.Request();
+        return state->done.load(std::memory_order_acquire);
+    });
     // The wait also ends when the application quits; the job's results are
     // still to come then, and the caller must not go on without them.
-    std::unique_lock lock(state->mutex);
-    state->finished.wait(lock, [&state] { return state->done.load(std::memory_order_acquire); });
+    if (!state->done.load(std::memory_order_acquire))
+        jobs.StopAll();
     if (state->error)
         std::rethrow_exception(state->error);
 }

@@ -25,36 +25,42 @@ bool Finish(const Outcome& outcome, String& reason) {
 
 } // namespace
 
-bool CopyFileTo(const FolderItem& item, const FolderItem& folder, String& reason) {
+bool CopyFileTo(const FolderItem& item, const FolderItem& folder, String& reason,
+                const std::function<bool()>& stopRequested) {
     // Plain paths go to the worker, never the handles the GUI thread uses.
     const std::string source = item.PosixPath();
     const std::string destination = folder.PosixPath();
     const auto outcome = std::make_shared<Outcome>();
-    RunInBackground([outcome, source, destination] {
-        std::string leftOut;
-        if (files::CopyIntoFolder(source, destination, files::SourceLink::Followed, outcome->error,
-                                  leftOut)) {
-            // Something left out makes the copy incomplete.
-            outcome->succeeded = leftOut.empty();
-            outcome->error = leftOut;
-        }
-    });
+    RunInBackground(
+        [outcome, source, destination](const files::StopRequest& stop) {
+            std::string leftOut;
+            if (files::CopyIntoFolder(source, destination, files::SourceLink::Followed,
+                                      outcome->error, leftOut, &stop)) {
+                // Something left out makes the copy incomplete.
+                outcome->succeeded = leftOut.empty();
+                outcome->error = leftOut;
+            }
+        },
+        stopRequested);
     return Finish(*outcome, reason);
 }
 
-bool ReplaceWithCopy(const FolderItem& existing, const FolderItem& item, String& reason) {
+bool ReplaceWithCopy(const FolderItem& existing, const FolderItem& item, String& reason,
+                     const std::function<bool()>& stopRequested) {
     const std::string target = existing.PosixPath();
     const std::string source = item.PosixPath();
     const auto outcome = std::make_shared<Outcome>();
-    RunInBackground([outcome, target, source] {
-        outcome->succeeded = ReplaceWithCopyOf(target, source, outcome->error);
-    });
+    RunInBackground(
+        [outcome, target, source](const files::StopRequest& stop) {
+            outcome->succeeded = ReplaceWithCopyOf(target, source, outcome->error, &stop);
+        },
+        stopRequested);
     return Finish(*outcome, reason);
 }
 
 void ClearStaleScratch(const FolderItem& folder) {
     const std::string path = folder.PosixPath();
-    RunInBackground([path] { files::ClearStaleScratch(path); });
+    RunInBackground([path](const files::StopRequest&) { files::ClearStaleScratch(path); });
 }
 
 } // namespace work

@@ -29,7 +29,7 @@ bool IsOrHolds(const struct stat& target, const files::CopySource& source) {
 } // namespace
 
 bool ReplaceWithCopyOf(const std::string& targetPath, const std::string& itemPath,
-                       std::string& error) {
+                       std::string& error, const files::StopRequest* stop) {
     const auto source = files::OpenCopySource(itemPath, files::SourceLink::Followed, error);
     if (!source)
         return false;
@@ -51,7 +51,7 @@ bool ReplaceWithCopyOf(const std::string& targetPath, const std::string& itemPat
         return false;
     }
     files::ScratchCopy copy(folder.get(), folderPath);
-    if (!copy.Make(*source, targetPath, error) ||
+    if (!copy.Make(*source, targetPath, error, stop) ||
         !copy.Commit(std::string(files::BaseName(targetPath)),
                      files::ScratchEntry::Existing::Replaced, error))
         return false;

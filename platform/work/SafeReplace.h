@@ -6,15 +6,20 @@
 
 #include <string>
 
+namespace files {
+class StopRequest;
+}
+
 namespace work {
 
 // Replaces the entry at targetPath with a copy of the entry at sourcePath,
 // its whole tree with its metadata, under the target's name. On failure the
 // target is whole and nothing else is left; the reason ("「<path>」：<why>") is
-// in error. Refuses when the target is the source itself or holds it. A source
-// that is a symbolic link is copied as what it points to. Entries left out of
-// the copy (see TreeCopy.h) fail the call after the replace, naming the first.
+// in error, empty when the stop request ended the copy. Refuses when the
+// target is the source itself or holds it. A source that is a symbolic link
+// is copied as what it points to. Entries left out of the copy (see
+// TreeCopy.h) fail the call after the replace, naming the first.
 bool ReplaceWithCopyOf(const std::string& targetPath, const std::string& sourcePath,
-                       std::string& error);
+                       std::string& error, const files::StopRequest* stop = nullptr);
 
 } // namespace work

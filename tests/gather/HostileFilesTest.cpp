@@ -1,21 +1,28 @@
 // Files on the old disk that are no ordinary files, where the gathering reads
-// a PkgInfo, an AppleDouble companion or a preference file: the scan ends,
-// the other products are listed, and memory stays bounded.
+// a PkgInfo, an AppleDouble companion or a preference file: the scan ends
+// without waiting, the other products are listed, and memory stays bounded.
 
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <optional>
 
 #include "tests/gather/GatheringTest.h"
+#include "tests/support/ScopedBlockingFile.h"
 
 namespace {
 
 struct Hostile {
     const char* name;
+    // Puts the hostile file in the place's file's stead; none: the place's
+    // own file (or one made for it) stays and reads as a regular file of
+    // procfs or FUSE that would make the reader wait.
     std::function<void(const std::string& path)> make;
 };
 
@@ -30,6 +37,7 @@ const Hostile kHostiles[] = {
          EXPECT_EQ(ftruncate(fd, 100LL * 1024 * 1024), 0);
          close(fd);
      }},
+    {"RegularFileThatBlocks", nullptr},
 };
 
 // Where Tessaro's hostile file lies, and the groups the scan lists.
@@ -76,13 +84,24 @@ TEST_P(HostileFiles, ReadAsUnreadableWhileTheOtherProductsAreListed) {
     Disk().AppBundle("Applications/Kelmo/Kelmo.app", "APPLqWt5");
     Disk().AppBundle("Applications/Solvane/Solvane.app", "APPLqWt1");
     const std::string path = place.build(Disk(), UserFolder("Preferences"));
-    std::filesystem::remove(path);
-    hostile.make(path);
+    std::optional<ScopedBlockingFile> blocking;
+    if (hostile.make) {
+        std::filesystem::remove(path);
+        hostile.make(path);
+    } else {
+        if (!std::filesystem::exists(path))
+            std::ofstream(path) << "pref2";
+        blocking.emplace(path);
+    }
 
     const long before = MaxResidentKilobytes();
+    const auto start = std::chrono::steady_clock::now();
     GatherByDevice();
     EXPECT_EQ(GroupNames(), place.groups);
     EXPECT_LT(MaxResidentKilobytes() - before, 100 * 1024);
+    // No file holds the scan up.
+    EXPECT_LT(std::chrono::steady_clock::now() - start,
+              std::chrono::milliseconds(ScopedBlockingFile::kWaitMs));
 }
 
 INSTANTIATE_TEST_SUITE_P(Gathering, HostileFiles,

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/files/TestSeams.h"
 #include "platform/gui/Application.h"
 #include "tests/support/FileFacts.h"
 #include "tests/support/ScopedFileSizeLimit.h"
@@ -20,7 +21,19 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-enum class Injection { UnreadableFile, WriteLimit, ItemGone };
+enum class Injection { UnreadableFile, WriteLimit, ItemGone, FileSwappedForAPipe };
+
+// The file that another process swaps for a named pipe between the copy's
+// listing of its folder and its open, and where it keeps the file meanwhile.
+std::string gSwapped;
+std::string gAside;
+
+void SwapForAPipe(const std::string& path) {
+    if (path != gSwapped)
+        return;
+    std::filesystem::rename(gSwapped, gAside);
+    ASSERT_EQ(mkfifo(gSwapped.c_str(), 0644), 0);
+}
 
 struct FailureCase {
     const char* name;
@@ -52,6 +65,11 @@ protected:
         case Injection::ItemGone:
             std::filesystem::rename(DiskPath("Applications/Kelmo"), DiskPath("Kelmo moved"));
             break;
+        case Injection::FileSwappedForAPipe:
+            gSwapped = DiskPath("Applications/Kelmo/Movie");
+            gAside = DiskPath("Movie aside");
+            files::seams::SetBeforeCopyOpen(SwapForAPipe);
+            break;
         }
     }
     void RemoveCause() {
@@ -59,6 +77,10 @@ protected:
         limit.reset();
         if (GetParam().injection == Injection::ItemGone)
             std::filesystem::rename(DiskPath("Kelmo moved"), DiskPath("Applications/Kelmo"));
+        if (GetParam().injection == Injection::FileSwappedForAPipe) {
+            files::seams::SetBeforeCopyOpen(nullptr);
+            std::filesystem::rename(gAside, gSwapped);
+        }
     }
 
     std::optional<ScopedUnreadableFile> unreadable;
@@ -113,7 +135,9 @@ INSTANTIATE_TEST_SUITE_P(
                     FailureCase{"WriteLimit", Injection::WriteLimit,
                                 "Movie」：ファイルが大きすぎて書き込めません。"},
                     FailureCase{"ItemGone", Injection::ItemGone,
-                                "/Applications/Kelmo」が見つかりません。"}),
+                                "/Applications/Kelmo」が見つかりません。"},
+                    FailureCase{"FileSwappedForAPipe", Injection::FileSwappedForAPipe,
+                                "Movie」：デバイスファイル、パイプ、ソケットはコピーしません。"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
 class SameNameCopy : public CopyFailures, public testing::WithParamInterface<SameNameCase> {};

@@ -1,14 +1,22 @@
 // STEP 3 on the old machine, external device: the copy of the ticked items
 // into the transfer folder, driven through the wizard's buttons.
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "gather/Window2.h"
+#include "platform/files/TestSeams.h"
 #include "platform/gui/Application.h"
+#include "platform/threads/Cooperative.h"
 #include "tests/support/TreeSnapshot.h"
 #include "tests/transfer/ScopedUnreadableFile.h"
 #include "tests/transfer/TransferTest.h"
@@ -269,6 +277,39 @@ TEST_F(DeviceCopy, StopAfterTheFirstItemLeavesItAlone) {
     EXPECT_EQ(NamesIn(TransferPath()), (Names{kTransferMark, "App"}));
     EXPECT_EQ(NamesIn(TransferPath("App")), Names{"Kelmo"});
     EXPECT_EQ(wizard->ProgressBar1->Value(), 1);
+    EXPECT_EQ(caution.count, 0);
+}
+
+// A slow disk: each chunk of a file's data takes a tenth of a second. The
+// event loop is woken to see the count.
+std::atomic<int> gChunksCopied{0};
+void SlowChunk() {
+    ++gChunksCopied;
+    coop::WakeWaitingThreads();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+}
+
+TEST_F(DeviceCopy, StopDuringALongItemEndsTheRunWithinASecondLeavingNoHalfItem) {
+    // Some thirty chunks: three seconds and more to copy whole.
+    const int movie = open(DiskPath("Applications/Kelmo/Movie").c_str(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_EQ(ftruncate(movie, 128LL << 20), 0);
+    close(movie);
+    GatherByDevice();
+    GoToCopyStep();
+    gChunksCopied = 0;
+    files::seams::SetAfterCopyChunk(SlowChunk);
+    StartCopy();
+    WaitUntil([] { return gChunksCopied > 0; });
+    const auto pressed = std::chrono::steady_clock::now();
+    wizard->PushButton5->Push();
+    WaitForRunEnd();
+    const auto took = std::chrono::steady_clock::now() - pressed;
+    files::seams::SetAfterCopyChunk(nullptr);
+
+    EXPECT_LT(took, std::chrono::seconds(1));
+    ExpectCopyCanBeRepeated(texts::kCopyStopped);
+    // Neither the item nor its temporary copy is there; the stop is no failure.
+    EXPECT_EQ(NamesIn(TransferPath("App")), Names{});
     EXPECT_EQ(caution.count, 0);
 }
 

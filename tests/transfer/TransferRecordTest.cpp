@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/support/FakeMacDisk.h"
+#include "tests/support/ScopedBlockingFile.h"
 #include "tests/support/ScopedFileSizeLimit.h"
 #include "transfer/TransferRecord.h"
 
@@ -59,6 +60,23 @@ TEST(TransferRecord, AMarkThatCantBeWrittenWholeLeavesTheLastOne) {
     ASSERT_TRUE(read.Read(folder, reason)) << reason.ToUTF8();
     ASSERT_EQ(read.NamesIn("Doc").size(), 1u);
     EXPECT_EQ(read.NamesIn("Doc")[0], String("Plan"));
+}
+
+TEST(TransferRecord, AMarkThatWouldMakeTheReaderWaitIsUnreadableAndNamed) {
+    FakeMacDisk device;
+    device.Folder("temp");
+    const FolderItem folder = device.Item("temp");
+    TransferRecord written;
+    written.Add("Doc", String("Plan"));
+    String reason;
+    ASSERT_TRUE(written.Write(folder, reason)) << reason.ToUTF8();
+    const ScopedBlockingFile blocking(device.Path("temp/.dravo-transfer"));
+
+    TransferRecord read;
+    EXPECT_FALSE(read.Read(folder, reason));
+    EXPECT_EQ(reason.ToUTF8(), "「" + device.Path("temp/.dravo-transfer") +
+                                   "」：すぐに読み出せないファイルなので読めません。");
+    EXPECT_TRUE(read.NamesIn("Doc").empty());
 }
 
 } // namespace

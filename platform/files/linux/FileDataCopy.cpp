@@ -1,5 +1,8 @@
 #include "platform/files/FileDataCopy.h"
 
+#include "platform/files/StopRequest.h"
+#include "platform/files/TestSeams.h"
+
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,7 +12,7 @@ namespace files {
 
 namespace {
 
-constexpr std::size_t kKernelChunk = std::size_t{1} << 30;
+constexpr std::size_t kKernelChunk = std::size_t{4} << 20;
 constexpr std::size_t kBufferSize = std::size_t{1} << 20;
 
 bool IsWriteSideError(int error) {
@@ -23,9 +26,11 @@ bool KernelCopyUnavailable(int error) {
            error == EBADF || error == EPERM || error == ETXTBSY;
 }
 
-std::optional<DataCopyFailure> CopyThroughBuffer(int from, int to) {
+std::optional<DataCopyFailure> CopyThroughBuffer(int from, int to, const StopRequest* stop) {
     thread_local std::vector<char> buffer(kBufferSize);
     for (;;) {
+        if (StopDue(stop))
+            return DataCopyFailure{ECANCELED, false};
         const ssize_t read = ::read(from, buffer.data(), buffer.size());
         if (read == 0)
             return std::nullopt;
@@ -44,18 +49,23 @@ std::optional<DataCopyFailure> CopyThroughBuffer(int from, int to) {
             }
             done += written;
         }
+        seams::AfterCopyChunk();
     }
 }
 
 } // namespace
 
-std::optional<DataCopyFailure> CopyFileData(int from, int to, long long size) {
+std::optional<DataCopyFailure> CopyFileData(int from, int to, long long size,
+                                            const StopRequest* stop) {
     long long copied = 0;
     // Stopping at the size told saves small files the call that would find the end.
     while (copied < size) {
+        if (StopDue(stop))
+            return DataCopyFailure{ECANCELED, false};
         const ssize_t result = copy_file_range(from, nullptr, to, nullptr, kKernelChunk, 0);
         if (result > 0) {
             copied += result;
+            seams::AfterCopyChunk();
             continue;
         }
         if (result == 0)
@@ -68,7 +78,7 @@ std::optional<DataCopyFailure> CopyFileData(int from, int to, long long size) {
     }
     if (copied >= size)
         return std::nullopt;
-    return CopyThroughBuffer(from, to);
+    return CopyThroughBuffer(from, to, stop);
 }
 
 } // namespace files

@@ -1,6 +1,7 @@
 // CopyFileTo copies files and whole trees with everything a Mac keeps, and
 // never harms what is already at the destination.
 
+#include "platform/files/ExtendedAttributes.h"
 #include "platform/files/FolderItem.h"
 #include "tests/support/FakeMacDisk.h"
 #include "tests/support/FileFacts.h"
@@ -249,6 +250,41 @@ TEST_F(CopyFileTo, LeavesOutDevicesAndPipesAndClearsSetIdRights) {
     EXPECT_EQ(RawEntries(disk.Path("To/Old")), (std::set<std::string>{"tool"}));
     EXPECT_EQ(PermissionsOf(disk.Path("To/Old/tool")), 0755u);
 }
+
+// Attributes that would grant rights on the new machine, or that only its
+// superuser may hold.
+struct RightsAttribute {
+    const char* label;
+    const char* name;
+    std::string value;
+};
+
+// cap_setuid+ep as setcap writes it: revision 2 with the effective flag, then
+// the permitted and inheritable sets, little-endian.
+const std::string kSetUserIdCapability{"\x01\x00\x00\x02\x80\x00\x00\x00\x00\x00"
+                                       "\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00",
+                                       20};
+
+class RightsAttributes : public CopyFileTo, public testing::WithParamInterface<RightsAttribute> {};
+
+TEST_P(RightsAttributes, NeverTravelWhileTheOthersDo) {
+    disk.File("From/helper", "#!/bin/sh\n");
+    const std::string source = disk.Path("From/helper");
+    if (files::WriteAttribute(source, GetParam().name, GetParam().value) != 0)
+        GTEST_SKIP() << "no rights to set " << GetParam().name << " here";
+    SetAttribute(source, "user.com.example.note", "kept");
+
+    ASSERT_TRUE(CopyToTo("From/helper")) << disk.Item("From/helper").LastError().ToUTF8();
+
+    EXPECT_EQ(AttributeOf(disk.Path("To/helper"), GetParam().name), std::nullopt);
+    EXPECT_EQ(AttributeOf(disk.Path("To/helper"), "user.com.example.note"), "kept");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, RightsAttributes,
+    testing::Values(RightsAttribute{"FileCapability", "security.capability", kSetUserIdCapability},
+                    RightsAttribute{"Trusted", "trusted.com.example.note", "root's own"}),
+    [](const testing::TestParamInfo<RightsAttribute>& info) { return info.param.label; });
 
 TEST_F(CopyFileTo, ClearsTheLastErrorOnSuccess) {
     disk.File("From/here");

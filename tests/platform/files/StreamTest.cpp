@@ -1,15 +1,19 @@
 // Streams read what the file holds and nothing more: short reads at the end,
 // never a crash or a huge allocation on a damaged file.
 
+#include "platform/files/AppleDouble.h"
 #include "platform/files/FolderItem.h"
 #include "tests/support/FakeMacDisk.h"
 #include "tests/support/FileFacts.h"
+#include "tests/support/ScopedBlockingFile.h"
 #include "tests/support/ScopedFileSizeLimit.h"
 #include "tests/support/TreeSnapshot.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+
+#include <chrono>
 
 namespace {
 
@@ -110,6 +114,41 @@ TEST_F(Streams, AreNilWithoutWaitingForAFileThatIsNoRegularFile) {
         EXPECT_EQ(item.OpenAsBinaryFile(false), Nil) << name;
         EXPECT_NE(item.LastError().ToUTF8().find(disk.Path(name)), std::string::npos) << name;
     }
+}
+
+// Every reader: the text and binary streams, and the head of an AppleDouble
+// companion (a disk root's "._." too).
+TEST_F(Streams, TakeARegularFileThatWouldMakeThemWaitAsUnreadableAtOnce) {
+    const FolderItem file = disk.File("PkgInfo", "APPLqWts\n");
+    const std::string reason =
+        "「" + disk.Path("PkgInfo") + "」：すぐに読み出せないファイルなので読めません。";
+    const ScopedBlockingFile blocking(disk.Path("PkgInfo"));
+    const auto start = std::chrono::steady_clock::now();
+
+    TextInputStream text = file.OpenAsTextFile();
+    ASSERT_NE(text, Nil);
+    EXPECT_EQ(text.ReadLine().ToUTF8(), "");
+    EXPECT_TRUE(text.EndOfFile());
+    EXPECT_EQ(text.LastError().ToUTF8(), reason);
+    BinaryStream binary = file.OpenAsBinaryFile(false);
+    ASSERT_NE(binary, Nil);
+    EXPECT_EQ(binary.Read(8).Bytes(), "");
+    EXPECT_TRUE(binary.EndOfFile());
+    EXPECT_EQ(binary.LastError().ToUTF8(), reason);
+    EXPECT_EQ(files::ReadAppleDoubleHead(disk.Path("PkgInfo")), std::nullopt);
+    EXPECT_LT(std::chrono::steady_clock::now() - start,
+              std::chrono::milliseconds(ScopedBlockingFile::kWaitMs));
+}
+
+TEST_F(Streams, ReadNoMoreThanTheSizeTheFileHadWhenOpened) {
+    // A file of procfs tells the size 0 and still gives its lines.
+    disk.SymbolicLink("status", "/proc/self/status");
+
+    TextInputStream text = disk.Item("status").OpenAsTextFile();
+    ASSERT_NE(text, Nil);
+    EXPECT_TRUE(text.EndOfFile());
+    EXPECT_EQ(text.ReadLine().ToUTF8(), "");
+    EXPECT_EQ(files::ReadAppleDoubleHead(disk.Path("status")), "");
 }
 
 struct LineCase {
