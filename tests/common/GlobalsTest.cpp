@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,8 @@
 #include "platform/threads/Cooperative.h"
 #include "platform/threads/Thread.h"
 #include "tests/support/FakeMacDisk.h"
+#include "tests/support/ScopedImmutableEntry.h"
+#include "tests/support/ScopedOrdinaryFileRights.h"
 #include "tests/support/TreeSnapshot.h"
 #include "tests/support/gui/GuiTest.h"
 #include "tests/support/gui/PassCounter.h"
@@ -133,19 +137,50 @@ TEST(DeleteFolder, DeletesALinkButNeverWhatItPointsTo) {
     EXPECT_TRUE(disk.Item("outside/keep").Exists());
 }
 
-TEST(DeleteFolder, GoesOnPastAnEntryThatCannotBeDeleted) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root deletes everything";
+// What keeps a folder's file from being deleted: an immutable flag, which
+// holds even for root, or the folder being another user's, which an ordinary
+// user can neither write in nor make writable.
+enum class Obstacle { ImmutableFolder, FolderOfAnotherUser };
+
+struct ObstacleCase {
+    const char* name;
+    Obstacle obstacle;
+};
+
+class DeleteFolderWithObstacle : public testing::TestWithParam<ObstacleCase> {};
+
+// "nobody": a user other than the one running the tests.
+constexpr uid_t kAnotherUser = 65534;
+
+TEST_P(DeleteFolderWithObstacle, GoesOnPastAnEntryThatCannotBeDeleted) {
     FakeMacDisk disk;
     disk.File("victim/locked/file", "x");
-    disk.File("victim/free", "y");
-    chmod(disk.Path("victim/locked").c_str(), 0500);
+    disk.File("victim/other", "y");
+    const std::string locked = disk.Path("victim/locked");
+    std::optional<ScopedImmutableEntry> immutable;
+    std::optional<ScopedOrdinaryFileRights> ordinary;
+    if (GetParam().obstacle == Obstacle::ImmutableFolder) {
+        immutable.emplace(locked);
+        if (!immutable->Set())
+            GTEST_SKIP() << "no immutable flag here: it takes root and a file system that keeps it";
+    } else {
+        if (chown(locked.c_str(), kAnotherUser, kAnotherUser) != 0)
+            GTEST_SKIP() << "only root can give a folder to another user";
+        chmod(locked.c_str(), 0755);
+        ordinary.emplace();
+    }
 
     gDeleteFolder(disk.Item("victim"));
+    ordinary.reset();
     EXPECT_TRUE(disk.Item("victim/locked/file").Exists());
-    EXPECT_FALSE(disk.Item("victim/free").Exists());
-    chmod(disk.Path("victim/locked").c_str(), 0700);
+    EXPECT_FALSE(disk.Item("victim/other").Exists());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Obstacles, DeleteFolderWithObstacle,
+    testing::Values(ObstacleCase{"ImmutableFolder", Obstacle::ImmutableFolder},
+                    ObstacleCase{"FolderOfAnotherUser", Obstacle::FolderOfAnotherUser}),
+    [](const testing::TestParamInfo<ObstacleCase>& info) { return info.param.name; });
 
 // Waits 100 ms, noting the time it took and how far another thread went meanwhile.
 class Waiter : public Thread {

@@ -8,8 +8,10 @@
 
 namespace {
 
-// Root passes over permission bits through these two.
-constexpr unsigned kOverrides = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
+// Root passes over permission bits through the first two, and acts on
+// another user's entries as their owner through the third.
+constexpr unsigned kOverrides =
+    (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER);
 
 struct Capabilities {
     __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};

@@ -1,8 +1,9 @@
 #pragma once
 // Holds the calling thread to the file permissions as an ordinary user is
 // held, also when the test runs as root: the thread loses the capabilities
-// that let root read, write and search anything. Threads started meanwhile
-// (the background copies) inherit that; they come back when the object goes.
+// that let root read, write and search anything and change what another user
+// owns. Threads started meanwhile (the background copies) inherit that; they
+// come back when the object goes.
 
 class ScopedOrdinaryFileRights {
 public:

@@ -3,7 +3,6 @@
 
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,6 +11,7 @@
 #include "platform/gui/Application.h"
 #include "tests/support/FileFacts.h"
 #include "tests/support/ScopedFileSizeLimit.h"
+#include "tests/support/ScopedImmutableEntry.h"
 #include "tests/support/ScopedOrdinaryFileRights.h"
 #include "tests/support/TreeSnapshot.h"
 #include "tests/transfer/ScopedUnreadableFile.h"
@@ -164,29 +164,12 @@ TEST_P(SameNameCopy, SecondItemIsReportedAndTheFirstKept) {
 
 INSTANTIATE_TEST_SUITE_P(Names, SameNameCopy, testing::ValuesIn(kSameNames), SameNameCaseName);
 
-// An entry that even root can't delete until its immutable flag is cleared.
-class ImmutableEntry {
-public:
-    explicit ImmutableEntry(std::string path) : path_(std::move(path)) {
-        set_ = std::system(("chattr +i '" + path_ + "' 2>/dev/null").c_str()) == 0;
-    }
-    ~ImmutableEntry() {
-        if (set_)
-            std::system(("chattr -i '" + path_ + "'").c_str());
-    }
-    bool Set() const { return set_; }
-
-private:
-    std::string path_;
-    bool set_ = false;
-};
-
 TEST_F(CopyFailures, TransferFolderThatCanNotBeEmptiedIsReported) {
     EverySubFolder(device);
     device.File("temp/App/Stuck", "from an earlier run");
-    const ImmutableEntry stuck(TransferPath("App/Stuck"));
+    const ScopedImmutableEntry stuck(TransferPath("App/Stuck"));
     if (!stuck.Set())
-        GTEST_SKIP() << "this file system keeps no immutable flag";
+        GTEST_SKIP() << "no immutable flag here: it takes root and a file system that keeps it";
     GatherByDevice();
     GoToCopyStep();
     ExpectCaution();
