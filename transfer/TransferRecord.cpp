@@ -10,6 +10,8 @@
 namespace {
 
 constexpr const char* kMarkName = ".dravo-transfer";
+// Far above what a copy of a whole Mac writes: a larger mark is no mark of ours.
+constexpr std::size_t kMarkLimit = 16 * 1024 * 1024;
 // The key of the line that names the machine; never a sub-folder's name.
 constexpr const char* kMachineKey = "Machine";
 
@@ -106,26 +108,39 @@ bool TransferRecord::Read(const FolderItem& transferFolder, String& reason) {
         reason = mark.LastError();
         return false;
     }
-    while (!stream.EndOfFile()) {
-        const std::string line = stream.ReadLine().ToUTF8();
-        const auto slash = line.find('/');
-        if (slash == std::string::npos)
-            continue;
-        const String key(line.substr(0, slash));
-        const String value(UnescapedName(line.substr(slash + 1)));
-        if (key == kMachineKey)
-            machine_ = value;
-        else
-            Add(key, value);
-    }
-    reason = stream.LastError();
+    const bool whole = ReadLines(stream, mark, reason);
     stream.Close();
-    if (reason == "")
+    if (whole)
         return true;
-    // A mark that stopped giving its lines records nothing that can be relied on.
+    // A mark that could not be read to its end records nothing that can be relied on.
     machine_ = "";
     entries_.clear();
     return false;
+}
+
+bool TransferRecord::ReadLines(TextInputStream& stream, const FolderItem& mark, String& reason) {
+    std::size_t bytesRead = 0;
+    while (!stream.EndOfFile()) {
+        const std::string line = stream.ReadLine().ToUTF8();
+        bytesRead += line.size() + 1;
+        if (bytesRead > kMarkLimit) {
+            reason = "「" + mark.AbsolutePath() + "」：ファイルが大きすぎるので読めません。";
+            return false;
+        }
+        const auto slash = line.find('/');
+        if (slash != std::string::npos) {
+            const String key(line.substr(0, slash));
+            const String value(UnescapedName(line.substr(slash + 1)));
+            if (key == kMachineKey)
+                machine_ = value;
+            else
+                Add(key, value);
+        }
+        // A long mark takes a while: the windows go on meanwhile.
+        coop::YieldToNextThread();
+    }
+    reason = stream.LastError();
+    return reason == "";
 }
 
 String RecordedMachine(const FolderItem& transferFolder) {

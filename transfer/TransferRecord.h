@@ -24,10 +24,13 @@ public:
     // False, with the reason, when it could not be written.
     bool Write(const FolderItem& transferFolder, String& reason) const;
     // Takes the entries that the transfer folder's mark records; nothing for
-    // an unmarked folder. False, with the reason, when the mark can't be read.
+    // an unmarked folder. False, with the reason, when the mark can't be read
+    // to its end or is larger than any copy writes.
     bool Read(const FolderItem& transferFolder, String& reason);
 
 private:
+    bool ReadLines(TextInputStream& stream, const FolderItem& mark, String& reason);
+
     String machine_;
     std::vector<std::pair<String, String>> entries_;
 };

@@ -79,4 +79,19 @@ TEST(TransferRecord, AMarkThatWouldMakeTheReaderWaitIsUnreadableAndNamed) {
     EXPECT_TRUE(read.NamesIn("Doc").empty());
 }
 
+TEST(TransferRecord, AMarkLargerThanAnyCopyWritesIsAFailureNamingIt) {
+    FakeMacDisk device;
+    std::string lines;
+    for (int i = 0; lines.size() <= 16 * 1024 * 1024; ++i)
+        lines += "Doc/Letter " + std::to_string(i) + "\n";
+    device.File("temp/.dravo-transfer", lines);
+
+    TransferRecord read;
+    String reason;
+    EXPECT_FALSE(read.Read(device.Item("temp"), reason));
+    EXPECT_EQ(reason.ToUTF8(), "「" + device.Path("temp/.dravo-transfer") +
+                                   "」：ファイルが大きすぎるので読めません。");
+    EXPECT_TRUE(read.NamesIn("Doc").empty());
+}
+
 } // namespace
