@@ -3,8 +3,8 @@
 #include "platform/work/FileWork.h"
 #include "transfer/TransferFailures.h"
 
-bool PlaceItem(const FolderItem& item, const FolderItem& folder, SameNamedEntry sameNamed,
-               MadeEntries& made, String& reason, const std::function<bool()>& stopRequested) {
+bool PlaceItem(const FolderItem& item, const FolderItem& folder, const Placement& placement,
+               MadeEntries& made, String& reason) {
     // An entry that an interrupted run had set aside is back before its name is looked up.
     work::ClearStaleScratch(folder);
     if (const FolderItem first = made.Find(folder, item.Name()); first != Nil) {
@@ -13,12 +13,14 @@ bool PlaceItem(const FolderItem& item, const FolderItem& folder, SameNamedEntry 
     }
     const FolderItem existing = folder.Child(item.Name());
     bool placed = false;
-    if (existing != Nil && existing.Exists() && sameNamed != SameNamedEntry::Refused) {
-        if (sameNamed == SameNamedEntry::Kept)
+    if (existing != Nil && existing.Exists() && placement.sameNamed != SameNamedEntry::Refused) {
+        if (placement.sameNamed == SameNamedEntry::Kept)
             return true;
-        placed = work::ReplaceWithCopy(existing, item, reason, stopRequested);
+        placed = work::ReplaceWithCopy(existing, item, placement.linkedItem, reason,
+                                       placement.stopRequested);
     } else {
-        placed = work::CopyFileTo(item, folder, reason, stopRequested);
+        placed =
+            work::CopyFileTo(item, folder, placement.linkedItem, reason, placement.stopRequested);
     }
     if (placed)
         made.Add(folder.Child(item.Name()));

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/files/FolderItem.h"
+#include "platform/files/SourceLink.h"
 #include "platform/text/String.h"
 #include "transfer/MadeEntries.h"
 
@@ -16,10 +17,21 @@ enum class SameNamedEntry {
     Replaced, // replaced by the copy, and never lost on the way
 };
 
+// How one route places its items.
+struct Placement {
+    SameNamedEntry sameNamed;
+    // An item that is itself a symbolic link: followed on this machine (the
+    // device copy, on the old machine itself), on the old machine's disk (the
+    // network copy), or never (the paste, from a device anyone may have written).
+    files::SourceLink linkedItem;
+    // Asked while a copy runs; true ends it.
+    std::function<bool()> stopRequested;
+};
+
 // Copies item into folder under its own name. An entry of that name that this
 // run made is never replaced nor kept back: the placement fails, naming it.
 // A copy placed is added to made. False, with the reason, when the item could
-// not be placed; with an empty reason when stopRequested (asked while the copy
-// runs) ended the copy, nothing of it placed.
-bool PlaceItem(const FolderItem& item, const FolderItem& folder, SameNamedEntry sameNamed,
-               MadeEntries& made, String& reason, const std::function<bool()>& stopRequested);
+// not be placed; with an empty reason when the stop ended the copy, nothing
+// of it placed.
+bool PlaceItem(const FolderItem& item, const FolderItem& folder, const Placement& placement,
+               MadeEntries& made, String& reason);

@@ -188,8 +188,15 @@ void Thread1::NetworkCopy() {
     ReportOutcome("ネットコピーできなかったアイテムがあります。");
 }
 
-std::function<bool()> Thread1::StopCheck() const {
-    return [this] { return pWin1->pStopThread1; };
+Placement Thread1::ItemPlacement() const {
+    const SameNamedEntry choice = pExist ? SameNamedEntry::Replaced : SameNamedEntry::Kept;
+    const auto stopRequested = [this] { return pWin1->pStopThread1; };
+    if (pMode == kCopyToDevice)
+        // The transfer folder was emptied for this run: an entry there is one it made.
+        return {SameNamedEntry::Refused, files::SourceLink::Followed, stopRequested};
+    if (pMode == kPasteFromDevice)
+        return {choice, files::SourceLink::Kept, stopRequested};
+    return {choice, files::SourceLink::FollowedOnItsDisk, stopRequested};
 }
 
 void Thread1::CopyFailed(const String& name, const String& reason) {

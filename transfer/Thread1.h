@@ -67,17 +67,14 @@ private:
     // name into the destination; True when the user stopped the run.
     bool PasteSubFolder(const FolderItem& subFolder, const String& name,
                         const FolderItem& destination, std::int32_t& count);
-    // Asked while a copy runs: whether the user has stopped the run, which
-    // ends a long copy within a second, leaving nothing of it.
-    std::function<bool()> StopCheck() const;
+    // How this run's mode places its items: what it does with an entry of
+    // an item's name (the user's choice where there is one), with an item
+    // that is a link, and the user's stop, which ends a long copy within a
+    // second, leaving nothing of it.
+    Placement ItemPlacement() const;
     // An item whose copy failed; one that the stop ended (no reason then) is
     // no failure: the run reports itself stopped.
     void CopyFailed(const String& name, const String& reason);
-
-    // The user's choice for an entry of an item's name already in its place.
-    SameNamedEntry SameNamedAtDestination() const {
-        return pExist ? SameNamedEntry::Replaced : SameNamedEntry::Kept;
-    }
 
     TransferFailures pFailures;
     // What this run put in place, so that no later item takes it for another's.

@@ -71,9 +71,8 @@ bool Thread1::CopyFolderItem() {
         pWin1->StaticText21->SetText(item.AbsolutePath() +
                                      TextEnco::gEncText(" をコピー中...", "UTF-8", "Shift-JIS"));
         Globals::gWait(100);
-        // The folder was emptied for this run: an entry there is one it made.
         String reason;
-        if (PlaceItem(item, subFolder, SameNamedEntry::Refused, pMade, reason, StopCheck()))
+        if (PlaceItem(item, subFolder, ItemPlacement(), pMade, reason))
             pRecord.Add(name, item.Name());
         else
             CopyFailed(row.name, reason);

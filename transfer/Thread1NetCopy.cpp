@@ -29,7 +29,7 @@ bool Thread1::NetCopyPaste() {
                                      TextEnco::gEncText(" をコピー中...", "UTF-8", "Shift-JIS"));
         Globals::gWait(100);
         String reason;
-        if (!PlaceItem(item, destination, SameNamedAtDestination(), pMade, reason, StopCheck()))
+        if (!PlaceItem(item, destination, ItemPlacement(), pMade, reason))
             CopyFailed(row.name, reason);
         ++count;
         pWin1->ProgressBar1->SetValue(count);

@@ -109,8 +109,7 @@ bool Thread1::PasteSubFolder(const FolderItem& subFolder, const String& name,
                     TextEnco::gEncText(" にペースト中...", "UTF-8", "Shift-JIS"));
                 Globals::gWait(100);
                 String reason;
-                if (!PlaceItem(child, destination, SameNamedAtDestination(), pMade, reason,
-                               StopCheck()))
+                if (!PlaceItem(child, destination, ItemPlacement(), pMade, reason))
                     CopyFailed(child.Name(), reason);
                 ++count;
                 pWin1->ProgressBar2->SetValue(count);

@@ -5,19 +5,25 @@
 #include "platform/files/FileError.h"
 #include "platform/files/PosixPath.h"
 #include "platform/files/ScratchCopy.h"
+#include "platform/files/VolumeRoots.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
+#include <deque>
+#include <vector>
 
 namespace files {
 
 namespace {
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+// As many links as the system itself follows on one path.
+constexpr int kMaxLinks = 40;
 
 bool SameEntry(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
@@ -62,6 +68,57 @@ bool ResolveItem(const std::string& path, std::string& resolved, std::string& er
     return true;
 }
 
+bool ResolveItemOnDisk(const std::string& path, const std::string& root, std::string& resolved,
+                       std::string& error) {
+    std::deque<std::string> pending;
+    for (auto& name : SplitPath(std::string_view(path).substr(root == "/" ? 0 : root.size())))
+        pending.push_back(std::move(name));
+    std::vector<std::string> reached;
+    std::string at = root;
+    for (int links = 0; !pending.empty();) {
+        std::string name = std::move(pending.front());
+        pending.pop_front();
+        if (name == "..") {
+            if (reached.empty()) {
+                error = PathError(path, "リンク先が、このディスクの外にあります。");
+                return false;
+            }
+            reached.pop_back();
+            at = root;
+            for (const auto& step : reached)
+                at = JoinPath(at, step);
+            continue;
+        }
+        const std::string next = JoinPath(at, name);
+        struct stat info {};
+        if (lstat(next.c_str(), &info) != 0) {
+            error = errno == ENOENT && links > 0 ? PathError(path, "リンク先が見つかりません。")
+                                                 : SystemError(path, errno);
+            return false;
+        }
+        if (!S_ISLNK(info.st_mode)) {
+            reached.push_back(std::move(name));
+            at = next;
+            continue;
+        }
+        std::string target(PATH_MAX, '\0');
+        const ssize_t length = readlink(next.c_str(), target.data(), target.size());
+        if (length < 0 || ++links > kMaxLinks) {
+            error = SystemError(path, length < 0 ? errno : ELOOP);
+            return false;
+        }
+        target.resize(static_cast<std::size_t>(length));
+        const auto steps = SplitPath(target);
+        pending.insert(pending.begin(), steps.begin(), steps.end());
+        if (target.starts_with('/')) {
+            reached.clear();
+            at = root;
+        }
+    }
+    resolved = at;
+    return true;
+}
+
 bool CopyIntoFolder(const std::string& sourcePath, const std::string& destinationFolder,
                     std::string& error) {
     std::string leftOut;
@@ -75,6 +132,9 @@ std::optional<CopySource> OpenCopySource(const std::string& itemPath, SourceLink
                                          std::string& error) {
     CopySource source{itemPath, {}, Descriptor(-1)};
     if (sourceLink == SourceLink::Followed && !ResolveItem(itemPath, source.path, error))
+        return std::nullopt;
+    if (sourceLink == SourceLink::FollowedOnItsDisk &&
+        !ResolveItemOnDisk(itemPath, VolumeRootHolding(itemPath), source.path, error))
         return std::nullopt;
     if (lstat(source.path.c_str(), &source.info) != 0) {
         error = SystemError(source.path, errno);

@@ -5,6 +5,7 @@
 // entry of that name appearing meanwhile is never replaced.
 
 #include "platform/files/Descriptor.h"
+#include "platform/files/SourceLink.h"
 
 #include <sys/stat.h>
 
@@ -14,13 +15,6 @@
 namespace files {
 
 class StopRequest;
-
-// How a source that is itself a symbolic link is copied; links inside a
-// copied tree always stay links.
-enum class SourceLink {
-    Kept,     // as a link
-    Followed, // as what it points to, as cp -H takes its operands
-};
 
 // Copies the entry at sourcePath, with its AppleDouble companion, into the
 // folder under the source's own name. Fails with a reason when the folder is
@@ -53,6 +47,12 @@ std::optional<CopySource> OpenCopySource(const std::string& itemPath, SourceLink
 // links when it is a symbolic link. False, with the reason, when it or the
 // end of its links is missing.
 bool ResolveItem(const std::string& path, std::string& resolved, std::string& error);
+
+// The same, every link on the way read as the disk whose root folder is at
+// root reads it: an absolute target lies under root. False, with the reason,
+// also when a link leads out of root.
+bool ResolveItemOnDisk(const std::string& path, const std::string& root, std::string& resolved,
+                       std::string& error);
 
 // Walks up from the open folder through ".." to the root; true when the entry
 // is met on the way. Works on the entries themselves, so links and different

@@ -11,6 +11,10 @@ std::vector<std::string> VolumeRootPaths();
 
 std::string StartupDiskPath();
 
+// The root folder of the volume that holds the path: the deepest of
+// VolumeRootPaths at or above it, else "/".
+std::string VolumeRootHolding(const std::string& path);
+
 // The file systems mounted where the desktop mounts removable and network
 // disks, in name order.
 std::vector<std::string> RemovableMountPoints();

@@ -45,6 +45,15 @@ std::vector<std::string> VolumeRootPaths() {
     return roots;
 }
 
+std::string VolumeRootHolding(const std::string& path) {
+    std::string holding = "/";
+    for (auto& root : VolumeRootPaths())
+        if ((path == root || (path.starts_with(root) && path[root.size()] == '/')) &&
+            root.size() > holding.size())
+            holding = std::move(root);
+    return holding;
+}
+
 } // namespace files
 
 FolderItem Volume(int index) {

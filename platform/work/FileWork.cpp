@@ -25,17 +25,17 @@ bool Finish(const Outcome& outcome, String& reason) {
 
 } // namespace
 
-bool CopyFileTo(const FolderItem& item, const FolderItem& folder, String& reason,
-                const std::function<bool()>& stopRequested) {
+bool CopyFileTo(const FolderItem& item, const FolderItem& folder, files::SourceLink sourceLink,
+                String& reason, const std::function<bool()>& stopRequested) {
     // Plain paths go to the worker, never the handles the GUI thread uses.
     const std::string source = item.PosixPath();
     const std::string destination = folder.PosixPath();
     const auto outcome = std::make_shared<Outcome>();
     RunInBackground(
-        [outcome, source, destination](const files::StopRequest& stop) {
+        [outcome, source, destination, sourceLink](const files::StopRequest& stop) {
             std::string leftOut;
-            if (files::CopyIntoFolder(source, destination, files::SourceLink::Followed,
-                                      outcome->error, leftOut, &stop)) {
+            if (files::CopyIntoFolder(source, destination, sourceLink, outcome->error, leftOut,
+                                      &stop)) {
                 // Something left out makes the copy incomplete.
                 outcome->succeeded = leftOut.empty();
                 outcome->error = leftOut;
@@ -45,14 +45,16 @@ bool CopyFileTo(const FolderItem& item, const FolderItem& folder, String& reason
     return Finish(*outcome, reason);
 }
 
-bool ReplaceWithCopy(const FolderItem& existing, const FolderItem& item, String& reason,
+bool ReplaceWithCopy(const FolderItem& existing, const FolderItem& item,
+                     files::SourceLink sourceLink, String& reason,
                      const std::function<bool()>& stopRequested) {
     const std::string target = existing.PosixPath();
     const std::string source = item.PosixPath();
     const auto outcome = std::make_shared<Outcome>();
     RunInBackground(
-        [outcome, target, source](const files::StopRequest& stop) {
-            outcome->succeeded = ReplaceWithCopyOf(target, source, outcome->error, &stop);
+        [outcome, target, source, sourceLink](const files::StopRequest& stop) {
+            outcome->succeeded =
+                ReplaceWithCopyOf(target, source, sourceLink, outcome->error, &stop);
         },
         stopRequested);
     return Finish(*outcome, reason);

@@ -29,8 +29,9 @@ bool IsOrHolds(const struct stat& target, const files::CopySource& source) {
 } // namespace
 
 bool ReplaceWithCopyOf(const std::string& targetPath, const std::string& itemPath,
-                       std::string& error, const files::StopRequest* stop) {
-    const auto source = files::OpenCopySource(itemPath, files::SourceLink::Followed, error);
+                       files::SourceLink sourceLink, std::string& error,
+                       const files::StopRequest* stop) {
+    const auto source = files::OpenCopySource(itemPath, sourceLink, error);
     if (!source)
         return false;
     struct stat target {};

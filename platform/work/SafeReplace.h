@@ -4,6 +4,8 @@
 // is complete do the two change places; then the old one is removed. Works
 // on POSIX paths alone, so it may run on any thread.
 
+#include "platform/files/SourceLink.h"
+
 #include <string>
 
 namespace files {
@@ -17,9 +19,10 @@ namespace work {
 // target is whole and nothing else is left; the reason ("「<path>」：<why>") is
 // in error, empty when the stop request ended the copy. Refuses when the
 // target is the source itself or holds it. A source that is a symbolic link
-// is copied as what it points to. Entries left out of the copy (see
+// is copied as sourceLink says. Entries left out of the copy (see
 // TreeCopy.h) fail the call after the replace, naming the first.
 bool ReplaceWithCopyOf(const std::string& targetPath, const std::string& sourcePath,
-                       std::string& error, const files::StopRequest* stop = nullptr);
+                       files::SourceLink sourceLink, std::string& error,
+                       const files::StopRequest* stop = nullptr);
 
 } // namespace work

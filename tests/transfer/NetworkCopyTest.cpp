@@ -226,20 +226,45 @@ TEST_F(NetworkCopy, KeptEntriesOfTheNewMacAreNoneThatTheRunMade) {
     EXPECT_EQ(ContentsOf(DiskPath(Home("Documents/Plan"))), "the new Mac's");
 }
 
-TEST_F(NetworkCopy, ALinkedPreferenceFolderArrivesAsWhatItPointsTo) {
+// A gathered folder of the old disk that is a link: read as the old Mac reads
+// it, never as a path of this machine.
+struct LinkedItemCase {
+    const char* name;
+    const char* target;
+    bool arrives;
+};
+
+class NetLinkedItem : public NetworkCopy, public testing::WithParamInterface<LinkedItemCase> {};
+
+TEST_P(NetLinkedItem, IsWhatItPointsToOnTheOldDiskOrANamedFailure) {
     const std::string preferences = "Users/hanako/Library/Preferences/Kelmo初期設定";
     old->Folder("Sync");
     std::filesystem::rename(old->Path(preferences), old->Path("Sync/Kelmo初期設定"));
-    old->SymbolicLink(preferences, old->Path("Sync/Kelmo初期設定"));
+    old->SymbolicLink(preferences, GetParam().target);
     Disk().File(Home("Library/Preferences/Kelmo初期設定/mine"), "the new Mac's");
     GatherFromOldDisk();
     ChooseReplace(true);
+    if (!GetParam().arrives)
+        ExpectCaution();
     PressCopy();
 
-    EXPECT_EQ(InstructionText(), texts::kNetDone);
     const std::string copy = DiskPath(Home("Library/Preferences/Kelmo初期設定"));
-    EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::symlink_status(copy)));
-    ExpectCopied("Sync/Kelmo初期設定", Home("Library/Preferences/Kelmo初期設定"));
+    if (GetParam().arrives) {
+        EXPECT_EQ(InstructionText(), texts::kNetDone);
+        EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::symlink_status(copy)));
+        ExpectCopied("Sync/Kelmo初期設定", Home("Library/Preferences/Kelmo初期設定"));
+    } else {
+        EXPECT_EQ(caution.explanation, "Kelmo初期設定\n\n原因：「" + old->Path(preferences) +
+                                           "」：リンク先が、このディスクの外にあります。");
+        EXPECT_EQ(ContentsOf(copy + "/mine"), "the new Mac's");
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, NetLinkedItem,
+    testing::Values(LinkedItemCase{"AbsoluteOnTheOldMac", "/Sync/Kelmo初期設定", true},
+                    LinkedItemCase{"Relative", "../../../../Sync/Kelmo初期設定", true},
+                    LinkedItemCase{"OutOfTheOldDisk", "../../../../../Sync/Kelmo初期設定", false}),
+    [](const testing::TestParamInfo<LinkedItemCase>& info) { return info.param.name; });
 
 } // namespace

@@ -260,6 +260,30 @@ TEST_F(Paste, AFolderThatFailsWhileItIsWalkedIsReported) {
     EXPECT_EQ(InstructionText(), texts::kPasteIncomplete);
 }
 
+// Links in the transfer folder, which anyone with the device may have put
+// there, are never followed into this machine's own folders.
+TEST_F(Paste, ALinkAmongTheItemsTravelsAsALink) {
+    Disk().File(Home("Private/secret"), "the new Mac's own");
+    device.SymbolicLink("temp/Pref/Kelmo初期設定", DiskPath(Home("Private")));
+    ChooseReplace(true);
+    PressPaste();
+
+    ExpectCompleted();
+    const std::string pasted = DiskPath(Home("Library/Preferences/Kelmo初期設定"));
+    EXPECT_TRUE(std::filesystem::is_symlink(pasted));
+}
+
+TEST_F(Paste, ASubFolderThatIsALinkIsAFailure) {
+    Disk().File(Home("Private/Kelmo初期設定/secret"), "the new Mac's own");
+    device.SymbolicLink("temp/Pref", DiskPath(Home("Private")));
+    ChooseReplace(true);
+    ExpectCaution();
+    PressPaste();
+
+    EXPECT_EQ(InstructionText(), texts::kPasteIncomplete);
+    EXPECT_FALSE(std::filesystem::exists(DiskPath(Home("Library/Preferences/Kelmo初期設定"))));
+}
+
 TEST_F(Paste, MissingTransferFolderShowsTheCautionAndLeavesThePage) {
     ChooseReplace(true);
     ExpectCaution();

@@ -18,7 +18,8 @@ namespace {
 class NoSwapReplace : public testing::Test {
 protected:
     bool Replace() {
-        return work::ReplaceWithCopyOf(disk.Path("Docs/Kelmo"), disk.Path("new/Kelmo"), error);
+        return work::ReplaceWithCopyOf(disk.Path("Docs/Kelmo"), disk.Path("new/Kelmo"),
+                                       files::SourceLink::Followed, error);
     }
 
     FakeMacDisk disk;

@@ -158,7 +158,8 @@ TEST(BackgroundWorkAtExit, AQuitInTheMiddleOfALongCopyEndsItWithinASecondLeaving
             std::make_shared<OnAThread>([shared] {
                 String reason;
                 work::CopyFileTo(FolderItem::AtPosixPath(shared + "/Movie"),
-                                 FolderItem::AtPosixPath(shared + "/To"), reason);
+                                 FolderItem::AtPosixPath(shared + "/To"),
+                                 files::SourceLink::Followed, reason);
             })->Run();
             coop::RunEventLoopUntil([] { return gChunksCopied > 0; }, 5000);
             std::ofstream(shared + "/quit") << SteadySeconds();

@@ -24,7 +24,8 @@ protected:
         return entries;
     }
     bool Replace(const std::string& target, const std::string& source) {
-        return work::ReplaceWithCopyOf(disk.Path(target), disk.Path(source), error);
+        return work::ReplaceWithCopyOf(disk.Path(target), disk.Path(source),
+                                       files::SourceLink::Followed, error);
     }
 
     FakeMacDisk disk;
