@@ -25,6 +25,7 @@
 #include "transfer/TransferFailures.h"
 #include "transfer/TransferRecord.h"
 
+class RunningFlag;
 class Window1;
 
 class Thread1 : public Thread {
@@ -41,6 +42,11 @@ public:
     Mode pMode = kNoTransfer;
     // True: an entry of the same name at the destination is replaced.
     bool pExist = false;
+    // The wizard's running flag, held until the run is over.
+    std::unique_ptr<RunningFlag> pRunning;
+
+    Thread1();
+    ~Thread1() override;
 
     // True when the user stopped the run.
     bool CopyFolderItem();
@@ -57,12 +63,16 @@ protected:
     void Event_Run() override;
 
 private:
-    void CopyToDevice();
-    void PasteFromDevice();
-    void NetworkCopy();
-    // Tells the quit guard whether the run left items behind and shows the
-    // caution that names them.
-    void ReportOutcome(const String& message);
+    struct RunMode;
+    static const RunMode* RunModeOf(Mode mode);
+    // The steps of a run that may start, and the outcome it leaves on its page.
+    void Perform(const RunMode& mode);
+    void SetChoiceEnabled(const RunMode& mode, bool enabled);
+    // Each mode's own steps around the skeleton.
+    bool TransferFolderIsOwn();
+    bool TransferFolderIsThere();
+    bool CopyIntoTransferFolder();
+    std::int32_t CountRecordedPaste();
     // Pastes what a step takes from the transfer folder's sub-folder of that
     // name into the destination; True when the user stopped the run.
     bool PasteSubFolder(const FolderItem& subFolder, const String& name,

@@ -85,8 +85,8 @@ public:
     bool pCopyStops = false;  // PushButton5: "中止", else "コピー"
     bool pPasteStops = false; // PushButton6: "中止", else "ペースト"
     bool pScanStops = false;  // PushButton8: "中止", else "再取得"
-    // A transfer run is going: set by PutForCopy / PutForPaste, cleared by the
-    // transfer thread when its run ends. The quit guard treats a running run
+    // A transfer run is going: held by the run's RunningFlag, from PutForCopy /
+    // PutForPaste until the run ends. The quit guard treats a running run
     // like a stopped one, so an unfinished transfer folder is never marked done.
     bool pRunningCP = false;
     // Written by the transfer thread at the end of each run: True when items

@@ -10,6 +10,7 @@
 #include "platform/threads/Cooperative.h"
 #include "transfer/CopyingMachine.h"
 #include "transfer/Thread1.h"
+#include "wizard/RunningFlag.h"
 #include "wizard/Window1.h"
 
 namespace {
@@ -21,6 +22,7 @@ void StartThread1(Window1& window, Thread1::Mode mode, bool exist) {
     thread->pWin1 = std::static_pointer_cast<Window1>(window.shared_from_this());
     thread->pMode = mode;
     thread->pExist = exist;
+    thread->pRunning = std::make_unique<RunningFlag>(window);
     thread->Run();
 }
 
@@ -74,7 +76,6 @@ void Window1::PutForCopy() {
     }
     pStopThread1 = false;
     pStartCP = true;
-    pRunningCP = true;
     StartThread1(*this, RadioButton1->Value() ? Thread1::kCopyToDevice : Thread1::kNetworkCopy,
                  RadioButton3->Value());
 }
@@ -82,6 +83,5 @@ void Window1::PutForCopy() {
 void Window1::PutForPaste() {
     pStopThread1 = false;
     pStartCP = true;
-    pRunningCP = true;
     StartThread1(*this, Thread1::kPasteFromDevice, RadioButton5->Value());
 }
