@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "platform/files/FolderItem.h"
+#include "platform/files/Outcome.h"
 #include "platform/files/SourceLink.h"
-#include "platform/text/String.h"
 #include "transfer/MadeEntries.h"
 
 // What placing an item does with an entry of its name that was there before
@@ -30,8 +30,7 @@ struct Placement {
 
 // Copies item into folder under its own name. An entry of that name that this
 // run made is never replaced nor kept back: the placement fails, naming it.
-// A copy placed is added to made. False, with the reason, when the item could
-// not be placed; with an empty reason when the stop ended the copy, nothing
-// of it placed.
-bool PlaceItem(const FolderItem& item, const FolderItem& folder, const Placement& placement,
-               MadeEntries& made, String& reason);
+// A copy placed is added to made. Stopped when the stop ended the copy,
+// nothing of it placed.
+Outcome PlaceItem(const FolderItem& item, const FolderItem& folder, const Placement& placement,
+                  MadeEntries& made);

@@ -223,9 +223,7 @@ bool Thread1::CopyIntoTransferFolder() {
 
 std::int32_t Thread1::CountRecordedPaste() {
     const FolderItem transferFolder = GetFolderItem("temp");
-    String reason;
-    if (!pRecord.Read(transferFolder, reason))
-        pFailures.Add(transferFolder.Name(), reason);
+    pFailures.Add(transferFolder.Name(), pRecord.Read(transferFolder));
     return PasteCount();
 }
 
@@ -238,9 +236,4 @@ Placement Thread1::ItemPlacement() const {
     if (pMode == kPasteFromDevice)
         return {choice, files::SourceLink::Kept, stopRequested};
     return {choice, files::SourceLink::FollowedOnItsDisk, stopRequested};
-}
-
-void Thread1::CopyFailed(const String& name, const String& reason) {
-    if (reason != "")
-        pFailures.Add(name, reason);
 }

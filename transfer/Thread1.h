@@ -82,9 +82,6 @@ private:
     // that is a link, and the user's stop, which ends a long copy within a
     // second, leaving nothing of it.
     Placement ItemPlacement() const;
-    // An item whose copy failed; one that the stop ended (no reason then) is
-    // no failure: the run reports itself stopped.
-    void CopyFailed(const String& name, const String& reason);
 
     TransferFailures pFailures;
     // What this run put in place, so that no later item takes it for another's.

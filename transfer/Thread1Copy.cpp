@@ -24,9 +24,7 @@ void Thread1::DeleteFolderItem() {
                       "「" + transferFolder.AbsolutePath() + "」を空にできません。");
         return;
     }
-    String reason;
-    if (!pRecord.Write(transferFolder, reason))
-        pFailures.Add(transferFolder.Name(), reason);
+    pFailures.Add(transferFolder.Name(), pRecord.Write(transferFolder));
 }
 
 std::int32_t Thread1::CopyCount() {
@@ -71,11 +69,10 @@ bool Thread1::CopyFolderItem() {
         pWin1->StaticText21->SetText(item.AbsolutePath() +
                                      TextEnco::gEncText(" をコピー中...", "UTF-8", "Shift-JIS"));
         Globals::gWait(100);
-        String reason;
-        if (PlaceItem(item, subFolder, ItemPlacement(), pMade, reason))
+        const Outcome placed = PlaceItem(item, subFolder, ItemPlacement(), pMade);
+        if (placed.Succeeded())
             pRecord.Add(name, item.Name());
-        else
-            CopyFailed(row.name, reason);
+        pFailures.Add(row.name, placed);
         ++count;
         pWin1->ProgressBar1->SetValue(count);
         return pWin1->pStopThread1;
@@ -83,8 +80,7 @@ bool Thread1::CopyFolderItem() {
     // The mark that the emptying left now records every entry put in; a
     // folder without it is not the assistant's to mark.
     const FolderItem transferFolder = GetFolderItem("temp");
-    String reason;
-    if (HasTransferMark(transferFolder) && !pRecord.Write(transferFolder, reason))
-        pFailures.Add(transferFolder.Name(), reason);
+    if (HasTransferMark(transferFolder))
+        pFailures.Add(transferFolder.Name(), pRecord.Write(transferFolder));
     return stopped;
 }

@@ -28,9 +28,7 @@ bool Thread1::NetCopyPaste() {
         pWin1->StaticText21->SetText(item.AbsolutePath() +
                                      TextEnco::gEncText(" をコピー中...", "UTF-8", "Shift-JIS"));
         Globals::gWait(100);
-        String reason;
-        if (!PlaceItem(item, destination, ItemPlacement(), pMade, reason))
-            CopyFailed(row.name, reason);
+        pFailures.Add(row.name, PlaceItem(item, destination, ItemPlacement(), pMade));
         ++count;
         pWin1->ProgressBar1->SetValue(count);
         return pWin1->pStopThread1;

@@ -108,9 +108,7 @@ bool Thread1::PasteSubFolder(const FolderItem& subFolder, const String& name,
                     destination.AbsolutePath() +
                     TextEnco::gEncText(" にペースト中...", "UTF-8", "Shift-JIS"));
                 Globals::gWait(100);
-                String reason;
-                if (!PlaceItem(child, destination, ItemPlacement(), pMade, reason))
-                    CopyFailed(child.Name(), reason);
+                pFailures.Add(child.Name(), PlaceItem(child, destination, ItemPlacement(), pMade));
                 ++count;
                 pWin1->ProgressBar2->SetValue(count);
                 if (pWin1->pStopThread1)

@@ -13,6 +13,11 @@ void TransferFailures::Add(const String& name, const String& reason) {
     names_.push_back(name);
 }
 
+void TransferFailures::Add(const String& name, const Outcome& outcome) {
+    if (outcome.Failed())
+        Add(name, outcome.Reason());
+}
+
 String TransferFailures::Explanation() const {
     String text;
     for (std::size_t i = 0; i < names_.size() && i < kNamesShown; ++i)

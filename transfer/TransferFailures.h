@@ -5,11 +5,15 @@
 #include <vector>
 
 #include "platform/files/FolderItem.h"
+#include "platform/files/Outcome.h"
 #include "platform/text/String.h"
 
 class TransferFailures {
 public:
     void Add(const String& name, const String& reason);
+    // Adds the item when its outcome is a failure; one that the user's stop
+    // ended is none: the run reports itself stopped.
+    void Add(const String& name, const Outcome& outcome);
     bool Empty() const { return names_.empty(); }
     // The names, one a line: the first ten, then "他 N 件" for the rest; then
     // the reason of the first failure.

@@ -59,6 +59,11 @@ bool IsFinderFile(const FolderItem& entry) {
     return !entry.Directory() && (entry.Name() == ".DS_Store" || entry.Name() == ".localized");
 }
 
+// A stream's last error, empty when it had none, as an outcome.
+Outcome StreamOutcome(const String& lastError) {
+    return lastError == "" ? Outcome::Success() : Outcome::Failure(lastError);
+}
+
 FolderItem MarkOf(const FolderItem& transferFolder) {
     return transferFolder == Nil ? FolderItem() : transferFolder.Child(kMarkName);
 }
@@ -77,56 +82,48 @@ std::vector<String> TransferRecord::NamesIn(const String& subFolder) const {
     return names;
 }
 
-bool TransferRecord::Write(const FolderItem& transferFolder, String& reason) const {
+Outcome TransferRecord::Write(const FolderItem& transferFolder) const {
     const FolderItem mark = MarkOf(transferFolder);
-    if (mark == Nil) {
-        reason = MissingReason(transferFolder);
-        return false;
-    }
+    if (mark == Nil)
+        return Outcome::Failure(MissingReason(transferFolder));
     TextOutputStream stream = mark.CreateTextFile();
-    if (stream == Nil) {
-        reason = mark.LastError();
-        return false;
-    }
+    if (stream == Nil)
+        return Outcome::Failure(mark.LastError());
     if (machine_ != "")
         stream.WriteLine(String(kMachineKey) + "/" + String(EscapedName(machine_.ToUTF8())));
     for (const auto& [folder, name] : entries_)
         stream.WriteLine(folder + "/" + String(EscapedName(name.ToUTF8())));
     stream.Close();
-    reason = stream.LastError();
-    return reason == "";
+    return StreamOutcome(stream.LastError());
 }
 
-bool TransferRecord::Read(const FolderItem& transferFolder, String& reason) {
+Outcome TransferRecord::Read(const FolderItem& transferFolder) {
     machine_ = "";
     entries_.clear();
     if (!HasTransferMark(transferFolder))
-        return true;
+        return Outcome::Success();
     const FolderItem mark = MarkOf(transferFolder);
     TextInputStream stream = mark.OpenAsTextFile();
-    if (stream == Nil) {
-        reason = mark.LastError();
-        return false;
-    }
-    const bool whole = ReadLines(stream, mark, reason);
+    if (stream == Nil)
+        return Outcome::Failure(mark.LastError());
+    const Outcome read = ReadLines(stream, mark);
     stream.Close();
-    if (whole)
-        return true;
-    // A mark that could not be read to its end records nothing that can be relied on.
-    machine_ = "";
-    entries_.clear();
-    return false;
+    if (!read.Succeeded()) {
+        // A mark that could not be read to its end records nothing that can be relied on.
+        machine_ = "";
+        entries_.clear();
+    }
+    return read;
 }
 
-bool TransferRecord::ReadLines(TextInputStream& stream, const FolderItem& mark, String& reason) {
+Outcome TransferRecord::ReadLines(TextInputStream& stream, const FolderItem& mark) {
     std::size_t bytesRead = 0;
     while (!stream.EndOfFile()) {
         const std::string line = stream.ReadLine().ToUTF8();
         bytesRead += line.size() + 1;
-        if (bytesRead > kMarkLimit) {
-            reason = "「" + mark.AbsolutePath() + "」：ファイルが大きすぎるので読めません。";
-            return false;
-        }
+        if (bytesRead > kMarkLimit)
+            return Outcome::Failure("「" + mark.AbsolutePath() +
+                                    "」：ファイルが大きすぎるので読めません。");
         const auto slash = line.find('/');
         if (slash != std::string::npos) {
             const String key(line.substr(0, slash));
@@ -139,8 +136,7 @@ bool TransferRecord::ReadLines(TextInputStream& stream, const FolderItem& mark, 
         // A long mark takes a while: the windows go on meanwhile.
         coop::YieldToNextThread();
     }
-    reason = stream.LastError();
-    return reason == "";
+    return StreamOutcome(stream.LastError());
 }
 
 String RecordedMachine(const FolderItem& transferFolder) {

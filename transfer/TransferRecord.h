@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/files/FolderItem.h"
+#include "platform/files/Outcome.h"
 #include "platform/text/String.h"
 
 class TransferRecord {
@@ -21,15 +22,14 @@ public:
     void SetMachine(const String& machine) { machine_ = machine; }
 
     // Writes the mark into the transfer folder, with the entries recorded.
-    // False, with the reason, when it could not be written.
-    bool Write(const FolderItem& transferFolder, String& reason) const;
+    Outcome Write(const FolderItem& transferFolder) const;
     // Takes the entries that the transfer folder's mark records; nothing for
-    // an unmarked folder. False, with the reason, when the mark can't be read
-    // to its end or is larger than any copy writes.
-    bool Read(const FolderItem& transferFolder, String& reason);
+    // an unmarked folder. A failure when the mark can't be read to its end or
+    // is larger than any copy writes.
+    Outcome Read(const FolderItem& transferFolder);
 
 private:
-    bool ReadLines(TextInputStream& stream, const FolderItem& mark, String& reason);
+    Outcome ReadLines(TextInputStream& stream, const FolderItem& mark);
 
     String machine_;
     std::vector<std::pair<String, String>> entries_;

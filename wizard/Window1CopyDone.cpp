@@ -5,6 +5,7 @@
 
 #include "common/Globals.h"
 #include "platform/files/GetFolderItem.h"
+#include "platform/files/Outcome.h"
 #include "platform/gui/MsgBox.h"
 #include "platform/threads/Cooperative.h"
 #include "wizard/QuitQuestion.h"
@@ -51,19 +52,18 @@ bool ScanAssistantBundles(const std::function<bool(const FolderItem& bundle)>& v
 }
 
 // Writes the marker of a bundle as a new empty file in its real "Resources"
-// folder, never through a link; the reason when that fails, else "".
-String WriteMarker(const FolderItem& resources) {
+// folder, never through a link; one that fails leaves what was there.
+Outcome WriteMarker(const FolderItem& resources) {
     const FolderItem marker = resources.Child("CopyDone");
     if (marker == Nil)
-        return resources.LastError();
+        return Outcome::Failure(resources.LastError());
     TextOutputStream stream = marker.CreateTextFile();
     if (stream == Nil)
-        return marker.LastError();
+        return Outcome::Failure(marker.LastError());
     stream.Close();
-    const String failure = stream.LastError();
-    if (!failure.IsEmpty())
-        marker.Delete();
-    return failure;
+    if (stream.LastError() != "")
+        return Outcome::Failure(stream.LastError());
+    return Outcome::Success();
 }
 
 } // namespace
@@ -84,10 +84,10 @@ void Window1::CreateCopyDone() {
             MsgBox("失敗");
             return false;
         }
-        const String failure = WriteMarker(resources);
-        if (!failure.IsEmpty())
+        const Outcome written = WriteMarker(resources);
+        if (written.Failed())
             Globals::gCautionDlg1(this, Globals::gBeep, "コピー完了の記録を作成できませんでした。",
-                                  failure);
+                                  written.Reason());
         return false;
     });
 }

@@ -6,58 +6,49 @@
 #include "platform/work/SafeReplace.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace work {
 
 namespace {
 
-// What a job reports; shared, as the job may outlive a caller that quits.
-struct Outcome {
-    bool succeeded = false;
-    std::string error;
-};
-
-bool Finish(const Outcome& outcome, String& reason) {
-    reason = outcome.succeeded ? String() : String(outcome.error);
-    return outcome.succeeded;
-}
+// Where a job leaves its outcome; shared, as the job may outlive a caller
+// that quits. RunInBackground returns only once the job has left it.
+using JobOutcome = std::shared_ptr<std::optional<Outcome>>;
 
 } // namespace
 
-bool CopyFileTo(const FolderItem& item, const FolderItem& folder, files::SourceLink sourceLink,
-                String& reason, const std::function<bool()>& stopRequested) {
+Outcome CopyFileTo(const FolderItem& item, const FolderItem& folder, files::SourceLink sourceLink,
+                   const std::function<bool()>& stopRequested) {
     // Plain paths go to the worker, never the handles the GUI thread uses.
     const std::string source = item.PosixPath();
     const std::string destination = folder.PosixPath();
-    const auto outcome = std::make_shared<Outcome>();
+    const JobOutcome outcome = std::make_shared<std::optional<Outcome>>();
     RunInBackground(
         [outcome, source, destination, sourceLink](const files::StopRequest& stop) {
+            std::string error;
             std::string leftOut;
-            if (files::CopyIntoFolder(source, destination, sourceLink, outcome->error, leftOut,
-                                      &stop)) {
-                // Something left out makes the copy incomplete.
-                outcome->succeeded = leftOut.empty();
-                outcome->error = leftOut;
-            }
+            const bool copied =
+                files::CopyIntoFolder(source, destination, sourceLink, error, leftOut, &stop);
+            // Something left out makes the copy incomplete.
+            *outcome = copied ? CopyOutcome(leftOut.empty(), leftOut) : CopyOutcome(false, error);
         },
         stopRequested);
-    return Finish(*outcome, reason);
+    return outcome->value();
 }
 
-bool ReplaceWithCopy(const FolderItem& existing, const FolderItem& item,
-                     files::SourceLink sourceLink, String& reason,
-                     const std::function<bool()>& stopRequested) {
+Outcome ReplaceWithCopy(const FolderItem& existing, const FolderItem& item,
+                        files::SourceLink sourceLink, const std::function<bool()>& stopRequested) {
     const std::string target = existing.PosixPath();
     const std::string source = item.PosixPath();
-    const auto outcome = std::make_shared<Outcome>();
+    const JobOutcome outcome = std::make_shared<std::optional<Outcome>>();
     RunInBackground(
         [outcome, target, source, sourceLink](const files::StopRequest& stop) {
-            outcome->succeeded =
-                ReplaceWithCopyOf(target, source, sourceLink, outcome->error, &stop);
+            *outcome = ReplaceWithCopyOf(target, source, sourceLink, &stop);
         },
         stopRequested);
-    return Finish(*outcome, reason);
+    return outcome->value();
 }
 
 void ClearStaleScratch(const FolderItem& folder) {

@@ -28,37 +28,38 @@ bool IsOrHolds(const struct stat& target, const files::CopySource& source) {
 
 } // namespace
 
-bool ReplaceWithCopyOf(const std::string& targetPath, const std::string& itemPath,
-                       files::SourceLink sourceLink, std::string& error,
-                       const files::StopRequest* stop) {
+Outcome ReplaceWithCopyOf(const std::string& targetPath, const std::string& itemPath,
+                          files::SourceLink sourceLink, const files::StopRequest* stop) {
+    std::string error;
     const auto source = files::OpenCopySource(itemPath, sourceLink, error);
     if (!source)
-        return false;
+        return Outcome::Failure(String(error));
     struct stat target {};
-    if (lstat(targetPath.c_str(), &target) != 0) {
-        error = files::SystemError(targetPath, errno);
-        return false;
-    }
-    if (IsOrHolds(target, *source)) {
-        error = files::PathError(
-            targetPath, "コピーするアイテムそのものか、それを含むフォルダなので、置き換えません。");
-        return false;
-    }
+    if (lstat(targetPath.c_str(), &target) != 0)
+        return Outcome::Failure(String(files::SystemError(targetPath, errno)));
+    if (IsOrHolds(target, *source))
+        return Outcome::Failure(String(files::PathError(
+            targetPath,
+            "コピーするアイテムそのものか、それを含むフォルダなので、置き換えません。")));
     // The copy is made beside the target, on its file system.
     const std::string folderPath(files::ParentPath(targetPath));
     const Descriptor folder(open(folderPath.c_str(), kFolderFlags));
-    if (!folder.IsOpen()) {
-        error = files::SystemError(folderPath, errno);
-        return false;
-    }
+    if (!folder.IsOpen())
+        return Outcome::Failure(String(files::SystemError(folderPath, errno)));
     files::ScratchCopy copy(folder.get(), folderPath);
-    if (!copy.Make(*source, targetPath, error, stop) ||
-        !copy.Commit(std::string(files::BaseName(targetPath)),
+    if (!copy.Make(*source, targetPath, error, stop))
+        return CopyOutcome(false, error);
+    if (!copy.Commit(std::string(files::BaseName(targetPath)),
                      files::ScratchEntry::Existing::Replaced, error))
-        return false;
+        return Outcome::Failure(String(error));
     // Entries left out make the replace incomplete, though the copy is in place.
-    error = copy.LeftOut();
-    return error.empty();
+    return CopyOutcome(copy.LeftOut().empty(), copy.LeftOut());
+}
+
+Outcome CopyOutcome(bool copied, const std::string& error) {
+    if (copied)
+        return Outcome::Success();
+    return error.empty() ? Outcome::Stopped() : Outcome::Failure(String(error));
 }
 
 } // namespace work

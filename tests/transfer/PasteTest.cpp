@@ -222,8 +222,7 @@ TEST_P(RecordedButGone, IsAFailureNeverAPasteComplete) {
     TransferRecord record;
     record.Add("Pref", "Kelmo初期設定");
     record.Add("Doc", "Letters");
-    String reason;
-    ASSERT_TRUE(record.Write(device.Item("temp"), reason)) << reason.ToUTF8();
+    ASSERT_TRUE(record.Write(device.Item("temp")).Succeeded());
     std::filesystem::remove_all(TransferPath(GetParam()));
     ChooseReplace(true);
     ExpectCaution();

@@ -23,12 +23,11 @@ TEST(TransferRecord, KeepsEveryNameWholeThroughTheMark) {
         written.Add("Doc", String(name));
     written.Add("Pref", String("Kelmo初期設定"));
     written.SetMachine("Macintosh HD:3029529600:/Users/taro\nsan");
-    String reason;
-    ASSERT_TRUE(written.Write(folder, reason)) << reason.ToUTF8();
+    ASSERT_TRUE(written.Write(folder).Succeeded());
     ASSERT_TRUE(HasTransferMark(folder));
 
     TransferRecord read;
-    ASSERT_TRUE(read.Read(folder, reason)) << reason.ToUTF8();
+    ASSERT_TRUE(read.Read(folder).Succeeded());
     std::vector<std::string> doc;
     for (const String& name : read.NamesIn("Doc"))
         doc.push_back(name.ToUTF8());
@@ -45,19 +44,18 @@ TEST(TransferRecord, AMarkThatCantBeWrittenWholeLeavesTheLastOne) {
     const FolderItem folder = device.Item("temp");
     TransferRecord first;
     first.Add("Doc", "Plan");
-    String reason;
-    ASSERT_TRUE(first.Write(folder, reason)) << reason.ToUTF8();
+    ASSERT_TRUE(first.Write(folder).Succeeded());
     TransferRecord longer;
     for (int i = 0; i < 100; ++i)
         longer.Add("Doc", "Letter " + Str(i));
     {
         // The device fills up while the new mark is written.
         const ScopedFileSizeLimit full(64);
-        EXPECT_FALSE(longer.Write(folder, reason));
+        EXPECT_TRUE(longer.Write(folder).Failed());
     }
 
     TransferRecord read;
-    ASSERT_TRUE(read.Read(folder, reason)) << reason.ToUTF8();
+    ASSERT_TRUE(read.Read(folder).Succeeded());
     ASSERT_EQ(read.NamesIn("Doc").size(), 1u);
     EXPECT_EQ(read.NamesIn("Doc")[0], String("Plan"));
 }
@@ -68,14 +66,13 @@ TEST(TransferRecord, AMarkThatWouldMakeTheReaderWaitIsUnreadableAndNamed) {
     const FolderItem folder = device.Item("temp");
     TransferRecord written;
     written.Add("Doc", String("Plan"));
-    String reason;
-    ASSERT_TRUE(written.Write(folder, reason)) << reason.ToUTF8();
+    ASSERT_TRUE(written.Write(folder).Succeeded());
     const ScopedBlockingFile blocking(device.Path("temp/.dravo-transfer"));
 
     TransferRecord read;
-    EXPECT_FALSE(read.Read(folder, reason));
-    EXPECT_EQ(reason.ToUTF8(), "「" + device.Path("temp/.dravo-transfer") +
-                                   "」：すぐに読み出せないファイルなので読めません。");
+    const Outcome outcome = read.Read(folder);
+    EXPECT_EQ(outcome.Reason().ToUTF8(), "「" + device.Path("temp/.dravo-transfer") +
+                                             "」：すぐに読み出せないファイルなので読めません。");
     EXPECT_TRUE(read.NamesIn("Doc").empty());
 }
 
@@ -87,10 +84,9 @@ TEST(TransferRecord, AMarkLargerThanAnyCopyWritesIsAFailureNamingIt) {
     device.File("temp/.dravo-transfer", lines);
 
     TransferRecord read;
-    String reason;
-    EXPECT_FALSE(read.Read(device.Item("temp"), reason));
-    EXPECT_EQ(reason.ToUTF8(), "「" + device.Path("temp/.dravo-transfer") +
-                                   "」：ファイルが大きすぎるので読めません。");
+    const Outcome outcome = read.Read(device.Item("temp"));
+    EXPECT_EQ(outcome.Reason().ToUTF8(), "「" + device.Path("temp/.dravo-transfer") +
+                                             "」：ファイルが大きすぎるので読めません。");
     EXPECT_TRUE(read.NamesIn("Doc").empty());
 }
 

@@ -18,8 +18,10 @@ namespace {
 class NoSwapReplace : public testing::Test {
 protected:
     bool Replace() {
-        return work::ReplaceWithCopyOf(disk.Path("Docs/Kelmo"), disk.Path("new/Kelmo"),
-                                       files::SourceLink::Followed, error);
+        const Outcome outcome = work::ReplaceWithCopyOf(
+            disk.Path("Docs/Kelmo"), disk.Path("new/Kelmo"), files::SourceLink::Followed);
+        error = outcome.Reason().ToUTF8();
+        return outcome.Succeeded();
     }
 
     FakeMacDisk disk;

@@ -156,10 +156,9 @@ TEST(BackgroundWorkAtExit, AQuitInTheMiddleOfALongCopyEndsItWithinASecondLeaving
             const Application application;
             files::seams::SetAfterCopyChunk(SlowChunk);
             std::make_shared<OnAThread>([shared] {
-                String reason;
-                work::CopyFileTo(FolderItem::AtPosixPath(shared + "/Movie"),
-                                 FolderItem::AtPosixPath(shared + "/To"),
-                                 files::SourceLink::Followed, reason);
+                (void)work::CopyFileTo(FolderItem::AtPosixPath(shared + "/Movie"),
+                                       FolderItem::AtPosixPath(shared + "/To"),
+                                       files::SourceLink::Followed);
             })->Run();
             coop::RunEventLoopUntil([] { return gChunksCopied > 0; }, 5000);
             std::ofstream(shared + "/quit") << SteadySeconds();

@@ -24,8 +24,10 @@ protected:
         return entries;
     }
     bool Replace(const std::string& target, const std::string& source) {
-        return work::ReplaceWithCopyOf(disk.Path(target), disk.Path(source),
-                                       files::SourceLink::Followed, error);
+        const Outcome outcome = work::ReplaceWithCopyOf(disk.Path(target), disk.Path(source),
+                                                        files::SourceLink::Followed);
+        error = outcome.Reason().ToUTF8();
+        return outcome.Succeeded();
     }
 
     FakeMacDisk disk;
