@@ -9,7 +9,15 @@ struct QuitQuestion {
     String explanation;
 };
 
-// stopped: the user stopped the run; running: it is still going; otherwise
-// it ended with items that could not be transferred. copySide: the old
-// machine's copy, else the new machine's paste.
-QuitQuestion UnfinishedRunQuestion(bool stopped, bool running, bool copySide);
+// Why the run is not complete. A stop still under way outranks the run
+// being in progress.
+enum class UnfinishedRun {
+    Stopped,    // the user stopped it
+    Running,    // it is still going
+    Incomplete, // it ended with items that could not be transferred
+};
+
+// Whose run it is: the old machine's copy or the new machine's paste.
+enum class RunSide { Copy, Paste };
+
+QuitQuestion UnfinishedRunQuestion(UnfinishedRun run, RunSide side);

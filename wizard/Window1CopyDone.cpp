@@ -110,8 +110,11 @@ bool Window1::CloseApp() {
     if (!pStartCP)
         return false;
     if (pStopThread1 || pRunningCP || pIncompleteCP) {
+        const UnfinishedRun run = pStopThread1 ? UnfinishedRun::Stopped
+                                  : pRunningCP ? UnfinishedRun::Running
+                                               : UnfinishedRun::Incomplete;
         const QuitQuestion question =
-            UnfinishedRunQuestion(pStopThread1, pRunningCP, pPastePhase == kCopySide);
+            UnfinishedRunQuestion(run, pPastePhase == kCopySide ? RunSide::Copy : RunSide::Paste);
         const int answer =
             Globals::gCautionDlg(this, Globals::gBeep, 2, "", "強制終了", "終了しない",
                                  question.message, question.explanation);

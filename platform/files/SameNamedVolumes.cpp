@@ -16,6 +16,9 @@ std::string& PreferredRoot() {
     return root;
 }
 
+// As many places as a gathering's products have alias records, and more.
+constexpr std::size_t kPlacesKept = 64;
+
 std::vector<std::string>& KeptPlaces() {
     static std::vector<std::string> places;
     return places;
@@ -44,8 +47,12 @@ const std::string& PreferredVolumeRoot() {
 }
 
 void KeepPlaceOnVolume(std::string placePath) {
-    std::erase(KeptPlaces(), placePath);
-    KeptPlaces().push_back(std::move(placePath));
+    auto& places = KeptPlaces();
+    std::erase(places, placePath);
+    // The oldest place goes first: a later one of the same disk stands for it.
+    if (places.size() == kPlacesKept)
+        places.erase(places.begin());
+    places.push_back(std::move(placePath));
 }
 
 std::optional<std::string> PathOnVolumeNamed(std::string_view volumeName,

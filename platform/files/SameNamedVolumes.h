@@ -22,7 +22,7 @@ const std::string& PreferredVolumeRoot();
 
 // A place found on a disk that shares its name: Mac paths to it, or below
 // it, lead to that disk (to the disk of the place kept last, when the same
-// place lies on several).
+// place lies on several). The last 64 places are kept.
 void KeepPlaceOnVolume(std::string placePath);
 
 // The path of the entry names below the volume of that name: on the disk of
