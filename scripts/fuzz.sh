@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-30}"
-targets=(enigma_decode alias_record pref_file line_reader)
+targets=(enigma_decode alias_record pref_file line_reader apple_double transfer_mark)
 
 bash scripts/setup.sh
 command -v clang++-14 >/dev/null || { echo "fuzz.sh: clang++-14 is missing (Debian packages clang-14, libclang-rt-14-dev)" >&2; exit 1; }
