@@ -13,9 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FolderItem transferFolder = input.Holding(data, size, "temp/.dravo-transfer", "temp");
 
     TransferRecord record;
-    String reason;
-    const bool read = record.Read(transferFolder, reason);
-    if (read != (reason == ""))
+    const Outcome outcome = record.Read(transferFolder);
+    const bool read = outcome.Succeeded();
+    // A failure always says why.
+    if (read == outcome.Failed() || (outcome.Failed() && outcome.Reason() == ""))
         std::abort();
     // Unescaping never lengthens a name.
     std::size_t bytes = 0;
