@@ -87,6 +87,8 @@ String TextInputStream::ReadLine(std::size_t limit) {
             break;
         }
         if (line.size() == limit) {
+            // No line of a file the program reads is so long: the rest can't be taken for lines.
+            state.lastError = files::PathError(state.path, "行が長すぎるので読めません。");
             Close();
             return String("");
         }

@@ -32,7 +32,8 @@ public:
     void Close();
 
     // Why the file could not be read to its end (a read failed, or would
-    // have had to wait); empty when it could. Nothing more is read then.
+    // have had to wait, or a line was longer than its limit); empty when it
+    // could. Nothing more is read then.
     String LastError() const;
 
 private:

@@ -76,6 +76,19 @@ TEST(TransferRecord, AMarkThatWouldMakeTheReaderWaitIsUnreadableAndNamed) {
     EXPECT_TRUE(read.NamesIn("Doc").empty());
 }
 
+TEST(TransferRecord, AMarkWithALineLongerThanAnyNameIsAFailureNotACutShortList) {
+    FakeMacDisk device;
+    device.File("temp/.dravo-transfer", "Doc/Plan\nDoc/" +
+                                            std::string(TextInputStream::kLineLimit, 'x') +
+                                            "\nDoc/Letter\n");
+
+    TransferRecord read;
+    const Outcome outcome = read.Read(device.Item("temp"));
+    EXPECT_EQ(outcome.Reason().ToUTF8(),
+              "「" + device.Path("temp/.dravo-transfer") + "」：行が長すぎるので読めません。");
+    EXPECT_TRUE(read.NamesIn("Doc").empty());
+}
+
 TEST(TransferRecord, AMarkLargerThanAnyCopyWritesIsAFailureNamingIt) {
     FakeMacDisk device;
     std::string lines;
