@@ -358,6 +358,10 @@ struct UnlistableCase {
     bool replacedByFile;
 };
 
+void PrintTo(const UnlistableCase& value, std::ostream* out) {
+    *out << value.name;
+}
+
 class UnlistableFolder : public Paste, public testing::WithParamInterface<UnlistableCase> {};
 
 TEST_P(UnlistableFolder, IsAFailureNamingItsPathNeverAnEmptyFolder) {
