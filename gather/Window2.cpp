@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
+#include "common/ItemKinds.h"
 #include "platform/gui/Color.h"
 #include "platform/threads/Cooperative.h"
-#include "wizard/ItemKinds.h"
 #include "wizard/Window1.h"
 
 namespace {

@@ -3,12 +3,12 @@
 // item into the transfer folder's sub-folder for its kind.
 
 #include "common/Globals.h"
+#include "common/ItemKinds.h"
 #include "common/TextEnco.h"
 #include "platform/files/GetFolderItem.h"
 #include "transfer/ItemPlacement.h"
 #include "transfer/Thread1.h"
 #include "transfer/TransferWalk.h"
-#include "wizard/ItemKinds.h"
 #include "wizard/Window1.h"
 
 void Thread1::DeleteFolderItem() {

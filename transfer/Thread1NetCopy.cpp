@@ -2,11 +2,11 @@
 // old machine's disk straight into this machine's folder for its kind.
 
 #include "common/Globals.h"
+#include "common/ItemKinds.h"
 #include "common/TextEnco.h"
 #include "transfer/ItemPlacement.h"
 #include "transfer/Thread1.h"
 #include "transfer/TransferWalk.h"
-#include "wizard/ItemKinds.h"
 #include "wizard/Window1.h"
 
 bool Thread1::NetCopyPaste() {

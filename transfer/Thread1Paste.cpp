@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "common/Globals.h"
+#include "common/ItemKinds.h"
 #include "common/TextEnco.h"
 #include "platform/files/GetFolderItem.h"
 #include "platform/threads/Cooperative.h"
 #include "transfer/ItemPlacement.h"
 #include "transfer/Thread1.h"
-#include "wizard/ItemKinds.h"
 #include "wizard/Window1.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "common/ItemKinds.h"
 #include "platform/threads/Cooperative.h"
 #include "transfer/TransferFailures.h"
-#include "wizard/ItemKinds.h"
 
 namespace {
 

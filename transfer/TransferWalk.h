@@ -11,8 +11,8 @@
 #include <cstddef>
 #include <functional>
 
+#include "common/TransferItem.h"
 #include "platform/text/String.h"
-#include "wizard/TransferItem.h"
 
 class Window1;
 

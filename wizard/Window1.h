@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "common/TransferItem.h"
 #include "platform/files/FolderItem.h"
 #include "platform/gui/GroupBox.h"
 #include "platform/gui/MenuItem.h"
@@ -20,7 +21,6 @@
 #include "platform/gui/StaticText.h"
 #include "platform/gui/Window.h"
 #include "platform/text/String.h"
-#include "wizard/TransferItem.h"
 
 class Window1 : public Window {
 public:

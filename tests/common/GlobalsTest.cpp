@@ -31,6 +31,10 @@ struct NameSplit {
     const char* extn;
 };
 
+void PrintTo(const NameSplit& value, std::ostream* out) {
+    *out << value.name;
+}
+
 class NameSplitTest : public ::testing::TestWithParam<NameSplit> {};
 
 TEST_P(NameSplitTest, SplitsAtTheLastDot) {
@@ -146,6 +150,10 @@ struct ObstacleCase {
     const char* name;
     Obstacle obstacle;
 };
+
+void PrintTo(const ObstacleCase& value, std::ostream* out) {
+    *out << value.name;
+}
 
 class DeleteFolderWithObstacle : public testing::TestWithParam<ObstacleCase> {};
 
@@ -291,6 +299,10 @@ struct CautionCase {
     Modal::Answer press;
     int result;
 };
+
+void PrintTo(const CautionCase& value, std::ostream* out) {
+    *out << value.buttons << " buttons, returning " << value.result;
+}
 
 class CautionTest : public GuiTest, public ::testing::WithParamInterface<CautionCase> {};
 

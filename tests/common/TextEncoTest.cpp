@@ -26,6 +26,10 @@ struct NamedEncoding {
     std::string japaneseBytes; // 日本語
 };
 
+void PrintTo(const NamedEncoding& value, std::ostream* out) {
+    *out << value.testName;
+}
+
 class EncTextTest : public testing::TestWithParam<NamedEncoding> {};
 
 TEST_P(EncTextTest, ConvertsToTheNamedEncoding) {
@@ -66,6 +70,10 @@ struct UnchangedCase {
     const char* from;
     const char* to;
 };
+
+void PrintTo(const UnchangedCase& value, std::ostream* out) {
+    *out << value.from << " to " << value.to;
+}
 
 class EncTextUnchangedTest : public testing::TestWithParam<UnchangedCase> {};
 
@@ -115,6 +123,10 @@ struct GuessCase {
     String text;
     const char* encodingName;
 };
+
+void PrintTo(const GuessCase& value, std::ostream* out) {
+    *out << value.name;
+}
 
 class EncTextGetEncTest : public testing::TestWithParam<GuessCase> {};
 

@@ -169,6 +169,10 @@ struct SameNameCase {
     int resolvedBefore = -1; // the picker's choice when the record was found before; -1 never
 };
 
+void PrintTo(const SameNameCase& value, std::ostream* out) {
+    *out << value.name;
+}
+
 class SameNamedDisks : public AliasPathTest, public testing::WithParamInterface<SameNameCase> {
 protected:
     static constexpr const char* kFolder = "Users/taro/Documents/Kelmo書類";

@@ -145,6 +145,10 @@ struct SameNameRoute {
     bool network; // the old machine's disk chosen in the picker; else the device on this machine
 };
 
+void PrintTo(const SameNameRoute& value, std::ostream* out) {
+    *out << value.name;
+}
+
 class SameNamedDisksRoute : public DocFolderGathering,
                             public testing::WithParamInterface<SameNameRoute> {};
 

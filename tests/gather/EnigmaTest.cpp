@@ -128,6 +128,10 @@ struct MalformedCase {
     std::string_view sameAs; // well-formed text that decodes to the same bytes
 };
 
+void PrintTo(const MalformedCase& value, std::ostream* out) {
+    *out << value.name;
+}
+
 class EnigmaMalformed : public testing::TestWithParam<MalformedCase> {};
 
 TEST_P(EnigmaMalformed, DecodesLikeItsFirstPositionReading) {

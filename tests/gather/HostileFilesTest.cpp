@@ -26,6 +26,10 @@ struct Hostile {
     std::function<void(const std::string& path)> make;
 };
 
+void PrintTo(const Hostile& value, std::ostream* out) {
+    *out << value.name;
+}
+
 const Hostile kHostiles[] = {
     {"Pipe", [](const std::string& path) { ASSERT_EQ(mkfifo(path.c_str(), 0644), 0); }},
     {"LinkToDevZero",
@@ -47,6 +51,10 @@ struct Place {
     std::function<std::string(FakeMacDisk&, const std::string& preferences)> build;
     std::vector<std::string> groups;
 };
+
+void PrintTo(const Place& value, std::ostream* out) {
+    *out << value.name;
+}
 
 long MaxResidentKilobytes() {
     rusage usage{};

@@ -53,6 +53,10 @@ struct Unwanted {
     const char* code; // of the application in the folder; "" for none
 };
 
+void PrintTo(const Unwanted& value, std::ostream* out) {
+    *out << value.name;
+}
+
 class UnwantedFolder : public ManualAdd, public testing::WithParamInterface<Unwanted> {};
 
 TEST_P(UnwantedFolder, ShowsTheCautionAndRegistersNothing) {

@@ -20,6 +20,10 @@ struct Product {
     std::vector<ShownRow> rows; // after the scan, expanded
 };
 
+void PrintTo(const Product& value, std::ostream* out) {
+    *out << value.code;
+}
+
 class GatheredProduct : public GatheringTest, public testing::WithParamInterface<Product> {};
 
 TEST_P(GatheredProduct, RegistersItsItemsUnderOneGroupRow) {

@@ -13,6 +13,10 @@ struct Layout {
     std::function<void(FakeMacDisk&)> build;
 };
 
+void PrintTo(const Layout& value, std::ostream* out) {
+    *out << value.name;
+}
+
 std::string LayoutName(const testing::TestParamInfo<Layout>& info) {
     return info.param.name;
 }

@@ -41,6 +41,10 @@ struct FailureCase {
     const char* cause; // what the caution's reason says
 };
 
+void PrintTo(const FailureCase& value, std::ostream* out) {
+    *out << value.name;
+}
+
 class CopyFailures : public TransferTest {
 protected:
     void SetUp() override {

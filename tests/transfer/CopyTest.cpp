@@ -74,6 +74,10 @@ struct TickCase {
     std::map<std::string, Names> transferFolder;
 };
 
+void PrintTo(const TickCase& value, std::ostream* out) {
+    *out << value.name;
+}
+
 class Ticks : public DeviceCopy, public testing::WithParamInterface<TickCase> {};
 
 TEST_P(Ticks, TransferFolderHoldsTheTickedItemsWhole) {
@@ -169,6 +173,10 @@ struct ForeignTempCase {
     void (*make)(FakeMacDisk& device);
     bool unreadable = false;
 };
+
+void PrintTo(const ForeignTempCase& value, std::ostream* out) {
+    *out << value.name;
+}
 
 class ForeignTemp : public DeviceCopy, public testing::WithParamInterface<ForeignTempCase> {};
 

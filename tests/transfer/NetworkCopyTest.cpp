@@ -234,6 +234,10 @@ struct LinkedItemCase {
     bool arrives;
 };
 
+void PrintTo(const LinkedItemCase& value, std::ostream* out) {
+    *out << value.name;
+}
+
 class NetLinkedItem : public NetworkCopy, public testing::WithParamInterface<LinkedItemCase> {};
 
 TEST_P(NetLinkedItem, IsWhatItPointsToOnTheOldDiskOrANamedFailure) {

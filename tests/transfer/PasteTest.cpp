@@ -33,7 +33,7 @@ protected:
     void SetUp() override {
         TransferTest::SetUp();
         ASSERT_EQ(wizard->PagePanel1->Value(), 3);
-        ASSERT_EQ(wizard->pPastePhase, 1);
+        ASSERT_EQ(wizard->pPastePhase, Window1::kPasteSide);
     }
 
     // The transfer folder as a copy leaves it: an application folder and a
@@ -72,7 +72,7 @@ protected:
         EXPECT_EQ(wizard->StaticText25->Text(), String(""));
         EXPECT_TRUE(wizard->PushButton2->Enabled());
         EXPECT_EQ(wizard->PushButton2->Caption(), String("終了"));
-        EXPECT_EQ(wizard->pPastePhase, 2);
+        EXPECT_EQ(wizard->pPastePhase, Window1::kPasteFinished);
         EXPECT_FALSE(wizard->pIncompleteCP);
         EXPECT_EQ(caution.count, 0);
     }
@@ -182,7 +182,7 @@ TEST_F(Paste, StoppedPasteCanBeResumedToTheEnd) {
     // The next run may take the other choice.
     EXPECT_TRUE(wizard->RadioButton5->Enabled());
     EXPECT_TRUE(wizard->RadioButton6->Enabled());
-    EXPECT_EQ(wizard->pPastePhase, 1);
+    EXPECT_EQ(wizard->pPastePhase, Window1::kPasteSide);
     EXPECT_EQ(EntryNamesIn(Applications()), Names{"Kelmo"});
 
     PressPaste();
@@ -298,7 +298,7 @@ TEST_F(Paste, MissingTransferFolderShowsTheCautionAndLeavesThePage) {
     EXPECT_TRUE(wizard->RadioButton5->Enabled());
     EXPECT_FALSE(wizard->ProgressBar2->Visible());
     EXPECT_FALSE(wizard->PushButton2->Enabled());
-    EXPECT_EQ(wizard->pPastePhase, 1);
+    EXPECT_EQ(wizard->pPastePhase, Window1::kPasteSide);
     // No paste can come from this device: quitting asks nothing and unmarks it.
     Quit();
     EXPECT_EQ(question.count, 0);
@@ -338,7 +338,7 @@ TEST_F(Paste, FailedReplaceKeepsTheOldEntryWholeAndLeavesNoTemporary) {
     EXPECT_EQ(NamesIn(Applications()), (Names{"Kelmo", "Tessaro.app"}));
     EXPECT_EQ(InstructionText(), texts::kPasteIncomplete);
     EXPECT_TRUE(wizard->PushButton6->Enabled());
-    EXPECT_EQ(wizard->pPastePhase, 1);
+    EXPECT_EQ(wizard->pPastePhase, Window1::kPasteSide);
     EXPECT_TRUE(wizard->pIncompleteCP);
     // Next leads back to the waiting page; a quit asks and keeps the marker.
     wizard->PushButton2->Push();
@@ -356,6 +356,10 @@ struct UnlistableCase {
     const char* folder; // in the transfer folder
     bool replacedByFile;
 };
+
+void PrintTo(const UnlistableCase& value, std::ostream* out) {
+    *out << value.name;
+}
 
 class UnlistableFolder : public Paste, public testing::WithParamInterface<UnlistableCase> {};
 
@@ -379,7 +383,7 @@ TEST_P(UnlistableFolder, IsAFailureNamingItsPathNeverAnEmptyFolder) {
     EXPECT_NE(caution.explanation.find("原因：「" + folder + "」："), std::string::npos)
         << caution.explanation;
     EXPECT_EQ(InstructionText(), texts::kPasteIncomplete);
-    EXPECT_EQ(wizard->pPastePhase, 1);
+    EXPECT_EQ(wizard->pPastePhase, Window1::kPasteSide);
     EXPECT_TRUE(wizard->pIncompleteCP);
 }
 

@@ -42,11 +42,11 @@ TEST_F(RoundTrip, EveryItemArrivesWholeInItsFolderOnTheNewMachine) {
 
     StartAgainOnNewMachine();
     EXPECT_EQ(wizard->PagePanel1->Value(), 3);
-    EXPECT_EQ(wizard->pPastePhase, 1);
+    EXPECT_EQ(wizard->pPastePhase, Window1::kPasteSide);
     wizard->RadioButton5->SetValue(true);
     PressPaste();
     EXPECT_EQ(InstructionText(), texts::kPasteDone);
-    EXPECT_EQ(wizard->pPastePhase, 2);
+    EXPECT_EQ(wizard->pPastePhase, Window1::kPasteFinished);
     EXPECT_EQ(wizard->ProgressBar2->Maximum(), 7);
     for (const auto& [place, original] : originals) {
         const std::string path =
@@ -115,7 +115,7 @@ TEST_F(RoundTrip, APasteOnTheMachineTheCopyCameFromChangesNothing) {
     EXPECT_EQ(wizard->PushButton6->Caption(), String("ペースト"));
     EXPECT_TRUE(wizard->PushButton6->Enabled());
     EXPECT_EQ(InstructionText(), instruction);
-    EXPECT_EQ(wizard->pPastePhase, 1);
+    EXPECT_EQ(wizard->pPastePhase, Window1::kPasteSide);
     Quit();
     EXPECT_TRUE(HasMarker());
 }

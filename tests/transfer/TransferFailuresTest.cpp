@@ -14,6 +14,10 @@ struct FailureCase {
     std::string explanation;
 };
 
+void PrintTo(const FailureCase& value, std::ostream* out) {
+    *out << value.count << " failures";
+}
+
 class FailureExplanation : public testing::TestWithParam<FailureCase> {};
 
 TEST_P(FailureExplanation, NamesTheFirstTenThenCountsTheRestThenGivesTheFirstReason) {

@@ -63,6 +63,10 @@ struct SameNameCase {
     const char* second;
 };
 
+inline void PrintTo(const SameNameCase& value, std::ostream* out) {
+    *out << value.name;
+}
+
 inline const SameNameCase kSameNames[] = {
     {"SameName", "Plan", "Plan"},
     {"LetterCase", "Plan", "PLAN"},

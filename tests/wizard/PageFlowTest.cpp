@@ -208,11 +208,11 @@ TEST_F(PageFlowTest, TheCloseBoxAfterStep2EndsTheApplicationLoop) {
 class Step4NextTest : public PageFlowTest {
 protected:
     // Opens on STEP 4 as on the new machine; the paste run ended as the test says.
-    std::shared_ptr<Window1> AfterPaste(int pastePhase, bool stopped) {
+    std::shared_ptr<Window1> AfterPaste(Window1::PastePhase pastePhase, bool stopped) {
         PutMarker();
         auto wizard = Window1::Instance();
         Window1TestAccess::StartRun(*wizard);
-        wizard->pPastePhase = static_cast<Window1::PastePhase>(pastePhase);
+        wizard->pPastePhase = pastePhase;
         wizard->pStopThread1 = stopped;
         wizard->StaticText25->SetText("/temp/App をペースト中...");
         wizard->PushButton2->SetCaption("終了");
@@ -223,14 +223,14 @@ protected:
 };
 
 TEST_F(Step4NextTest, AfterACompletedPasteQuitsAndUnmarks) {
-    auto wizard = AfterPaste(2, false);
+    auto wizard = AfterPaste(Window1::kPasteFinished, false);
     Click(*wizard->PushButton2);
     EXPECT_EQ(QuitCount(), 1);
     EXPECT_FALSE(HasMarker());
 }
 
 TEST_F(Step4NextTest, AfterAStoppedPasteWaitsAgain) {
-    auto wizard = AfterPaste(1, true);
+    auto wizard = AfterPaste(Window1::kPasteSide, true);
     Click(*wizard->PushButton2);
     EXPECT_EQ(QuitCount(), 0);
     EXPECT_EQ(wizard->PagePanel1->Value(), 3);

@@ -87,7 +87,7 @@ enum class Reply { NotAsked, ForceQuit, Stay };
 struct GuardCase {
     const char* name;
     bool markedBefore; // every bundle, the foreign one too
-    int pastePhase;
+    Window1::PastePhase pastePhase;
     Run run;
     Reply reply;
     bool assistantMarkedAfter;
@@ -104,7 +104,7 @@ TEST_P(MarkerTableTest, QuitLeavesTheMarkerAsTheTableSays) {
     if (row.markedBefore)
         MarkAll();
     auto wizard = Window1::Instance();
-    wizard->pPastePhase = static_cast<Window1::PastePhase>(row.pastePhase);
+    wizard->pPastePhase = row.pastePhase;
     if (row.run != Run::None)
         Window1TestAccess::StartRun(*wizard);
     const bool stopped = row.run == Run::Stopped || row.run == Run::StopUnderWay;
@@ -124,7 +124,7 @@ TEST_P(MarkerTableTest, QuitLeavesTheMarkerAsTheTableSays) {
     EXPECT_EQ(HasMarker(kSecondBundle), row.assistantMarkedAfter);
     EXPECT_EQ(HasMarker(kForeignBundle), row.markedBefore);
     if (row.reply != Reply::NotAsked) {
-        const Question asked = Expected(row.pastePhase == 0, stopped, running);
+        const Question asked = Expected(row.pastePhase == Window1::kCopySide, stopped, running);
         EXPECT_EQ(alertMessage, asked.message);
         EXPECT_EQ(alertExplanation, asked.explanation);
         EXPECT_EQ(alertCancelCaption, "強制終了");
@@ -135,23 +135,34 @@ TEST_P(MarkerTableTest, QuitLeavesTheMarkerAsTheTableSays) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, MarkerTableTest,
     ::testing::Values(
-        GuardCase{"CopySideNoRun", false, 0, Run::None, Reply::NotAsked, false},
-        GuardCase{"CopySideFinishedCopy", false, 0, Run::Finished, Reply::NotAsked, true},
-        GuardCase{"CopySideStoppedForceQuit", false, 0, Run::Stopped, Reply::ForceQuit, false},
-        GuardCase{"CopySideStoppedStay", false, 0, Run::Stopped, Reply::Stay, false},
-        GuardCase{"CopySideRunningForceQuit", false, 0, Run::Running, Reply::ForceQuit, false},
-        GuardCase{"CopySideIncompleteForceQuit", false, 0, Run::Incomplete, Reply::ForceQuit,
+        GuardCase{"CopySideNoRun", false, Window1::kCopySide, Run::None, Reply::NotAsked, false},
+        GuardCase{"CopySideFinishedCopy", false, Window1::kCopySide, Run::Finished, Reply::NotAsked,
+                  true},
+        GuardCase{"CopySideStoppedForceQuit", false, Window1::kCopySide, Run::Stopped,
+                  Reply::ForceQuit, false},
+        GuardCase{"CopySideStoppedStay", false, Window1::kCopySide, Run::Stopped, Reply::Stay,
                   false},
-        GuardCase{"PasteSideFinishedPaste", true, 1, Run::Finished, Reply::NotAsked, false},
-        GuardCase{"PasteDone", true, 2, Run::Finished, Reply::NotAsked, false},
-        GuardCase{"PasteSideStoppedForceQuit", true, 1, Run::Stopped, Reply::ForceQuit, true},
-        GuardCase{"PasteSideRunningForceQuit", true, 1, Run::Running, Reply::ForceQuit, true},
-        GuardCase{"PasteSideIncompleteStay", true, 1, Run::Incomplete, Reply::Stay, true},
-        GuardCase{"CopySideRunningStay", false, 0, Run::Running, Reply::Stay, false},
-        GuardCase{"PasteSideNoPaste", true, 1, Run::None, Reply::NotAsked, true},
-        GuardCase{"CopySideStopUnderWayForceQuit", false, 0, Run::StopUnderWay, Reply::ForceQuit,
+        GuardCase{"CopySideRunningForceQuit", false, Window1::kCopySide, Run::Running,
+                  Reply::ForceQuit, false},
+        GuardCase{"CopySideIncompleteForceQuit", false, Window1::kCopySide, Run::Incomplete,
+                  Reply::ForceQuit, false},
+        GuardCase{"PasteSideFinishedPaste", true, Window1::kPasteSide, Run::Finished,
+                  Reply::NotAsked, false},
+        GuardCase{"PasteDone", true, Window1::kPasteFinished, Run::Finished, Reply::NotAsked,
                   false},
-        GuardCase{"PasteSideStopUnderWayStay", true, 1, Run::StopUnderWay, Reply::Stay, true}),
+        GuardCase{"PasteSideStoppedForceQuit", true, Window1::kPasteSide, Run::Stopped,
+                  Reply::ForceQuit, true},
+        GuardCase{"PasteSideRunningForceQuit", true, Window1::kPasteSide, Run::Running,
+                  Reply::ForceQuit, true},
+        GuardCase{"PasteSideIncompleteStay", true, Window1::kPasteSide, Run::Incomplete,
+                  Reply::Stay, true},
+        GuardCase{"CopySideRunningStay", false, Window1::kCopySide, Run::Running, Reply::Stay,
+                  false},
+        GuardCase{"PasteSideNoPaste", true, Window1::kPasteSide, Run::None, Reply::NotAsked, true},
+        GuardCase{"CopySideStopUnderWayForceQuit", false, Window1::kCopySide, Run::StopUnderWay,
+                  Reply::ForceQuit, false},
+        GuardCase{"PasteSideStopUnderWayStay", true, Window1::kPasteSide, Run::StopUnderWay,
+                  Reply::Stay, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(QuitGuardTest, StayingKeepsTheStopAndAsksAgain) {
@@ -193,7 +204,7 @@ TEST_F(QuitGuardTest, BundleWithoutResourcesIsReportedAndTheOthersAreMarked) {
 // why, the bundle is left as it was, and the others are marked or unmarked.
 struct MarkerTrouble {
     const char* name;
-    int pastePhase;
+    Window1::PastePhase pastePhase;
     std::function<void(FakeMacDisk&, const std::string& resources)> arrange;
     const char* namedPath; // below the bundle
     const char* message;
@@ -209,12 +220,12 @@ class MarkerTroubleTest : public QuitGuardTest,
 TEST_P(MarkerTroubleTest, IsCautionedAndLeavesTheBundleAsItWas) {
     const MarkerTrouble& row = GetParam();
     const std::string resources = std::string(kBundle) + "/contents/Resources";
-    if (row.pastePhase != 0)
+    if (row.pastePhase != Window1::kCopySide)
         PutMarker(kSecondBundle);
     row.arrange(device, resources);
     const bool markedBefore = HasMarker();
     auto wizard = Window1::Instance();
-    wizard->pPastePhase = static_cast<Window1::PastePhase>(row.pastePhase);
+    wizard->pPastePhase = row.pastePhase;
     Window1TestAccess::StartRun(*wizard);
     AnswerAlert(&Modal::PressActionButton);
 
@@ -225,7 +236,7 @@ TEST_P(MarkerTroubleTest, IsCautionedAndLeavesTheBundleAsItWas) {
               std::string::npos)
         << alertExplanation;
     EXPECT_EQ(HasMarker(), markedBefore);
-    EXPECT_EQ(HasMarker(kSecondBundle), row.pastePhase == 0);
+    EXPECT_EQ(HasMarker(kSecondBundle), row.pastePhase == Window1::kCopySide);
     EXPECT_FALSE(std::filesystem::exists(device.Path("Elsewhere/CopyDone")));
     EXPECT_EQ(QuitCount(), 1);
 }
@@ -240,18 +251,18 @@ const auto kResourcesReplacedBy = [](std::function<void(FakeMacDisk&, const std:
 INSTANTIATE_TEST_SUITE_P(
     Rows, MarkerTroubleTest,
     ::testing::Values(
-        MarkerTrouble{"ResourcesIsAFile", 0,
+        MarkerTrouble{"ResourcesIsAFile", Window1::kCopySide,
                       kResourcesReplacedBy([](FakeMacDisk& disk, const std::string& resources) {
                           disk.File(resources);
                       }),
                       "/contents/Resources", "コピー完了の記録を作成できませんでした。"},
-        MarkerTrouble{"ResourcesIsALink", 0,
+        MarkerTrouble{"ResourcesIsALink", Window1::kCopySide,
                       kResourcesReplacedBy([](FakeMacDisk& disk, const std::string& resources) {
                           disk.Folder("Elsewhere");
                           disk.SymbolicLink(resources, disk.Path("Elsewhere"));
                       }),
                       "/contents/Resources", "コピー完了の記録を作成できませんでした。"},
-        MarkerTrouble{"MarkerIsAFolderWithAFile", 1,
+        MarkerTrouble{"MarkerIsAFolderWithAFile", Window1::kPasteSide,
                       [](FakeMacDisk& disk, const std::string& resources) {
                           disk.File(resources + "/CopyDone/left");
                       },

@@ -56,7 +56,7 @@ TEST_F(WizardStartTest, WithoutMarkerOpensOnStep1AwaitingAMethod) {
     EXPECT_FALSE(wizard->ProgressBar1->Visible());
     EXPECT_FALSE(wizard->ProgressBar2->Visible());
     EXPECT_TRUE(wizard->StaticText4->Visible());
-    EXPECT_EQ(wizard->pPastePhase, 0);
+    EXPECT_EQ(wizard->pPastePhase, Window1::kCopySide);
     EXPECT_TRUE(wizard->pFI.empty());
     EXPECT_FALSE(HasMarker());
 }
@@ -94,11 +94,11 @@ TEST_P(WizardMarkerStartTest, OpensOnStep4OnlyForAMarkerInAnAssistantBundle) {
 
     if (!GetParam().opensOnStep4) {
         EXPECT_EQ(wizard->PagePanel1->Value(), 0);
-        EXPECT_EQ(wizard->pPastePhase, 0);
+        EXPECT_EQ(wizard->pPastePhase, Window1::kCopySide);
         return;
     }
     EXPECT_EQ(wizard->PagePanel1->Value(), 3);
-    EXPECT_EQ(wizard->pPastePhase, 1);
+    EXPECT_EQ(wizard->pPastePhase, Window1::kPasteSide);
     EXPECT_EQ(StepColours(*wizard), (std::vector<Color>{kGrey, kGrey, kGrey, kBlue}));
     EXPECT_EQ(wizard->StaticText10->Text().ToUTF8(),
               "ペーストが完了するまで、次のステップへは進めません。");

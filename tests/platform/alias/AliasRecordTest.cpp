@@ -119,6 +119,10 @@ struct SpoiledCase {
     void (*spoil)(std::string& bytes);
 };
 
+void PrintTo(const SpoiledCase& value, std::ostream* out) {
+    *out << value.name;
+}
+
 class SpoiledAliasRecord : public testing::TestWithParam<SpoiledCase> {};
 
 TEST_P(SpoiledAliasRecord, IsRefused) {

@@ -259,6 +259,10 @@ struct RightsAttribute {
     std::string value;
 };
 
+void PrintTo(const RightsAttribute& value, std::ostream* out) {
+    *out << value.label;
+}
+
 // cap_setuid+ep as setcap writes it: revision 2 with the effective flag, then
 // the permitted and inheritable sets, little-endian.
 const std::string kSetUserIdCapability{"\x01\x00\x00\x02\x80\x00\x00\x00\x00\x00"

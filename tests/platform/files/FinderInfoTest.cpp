@@ -43,6 +43,10 @@ struct StoredInfo {
     void (*store)(FakeMacDisk& disk, const std::string& name);
 };
 
+void PrintTo(const StoredInfo& value, std::ostream* out) {
+    *out << value.label;
+}
+
 const StoredInfo kStorages[] = {
     {"UserAttribute",
      [](FakeMacDisk& disk, const std::string& name) {
@@ -155,6 +159,10 @@ struct VisibilityCase {
     const char* name;
     bool visible;
 };
+
+void PrintTo(const VisibilityCase& value, std::ostream* out) {
+    *out << value.label;
+}
 
 const VisibilityCase kVisibility[] = {
     {"PlainFile", [](FakeMacDisk& d) { d.File("Notes"); }, "Notes", true},

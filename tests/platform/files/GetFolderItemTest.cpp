@@ -30,6 +30,10 @@ struct BundleCase {
     const char* programFolder;
 };
 
+void PrintTo(const BundleCase& value, std::ostream* out) {
+    *out << value.executable;
+}
+
 class ProgramFolder : public testing::TestWithParam<BundleCase> {};
 
 TEST_P(ProgramFolder, IsTheFolderAroundTheApplicationBundle) {

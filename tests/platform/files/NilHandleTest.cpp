@@ -14,6 +14,10 @@ struct NilUse {
     std::function<void()> use;
 };
 
+void PrintTo(const NilUse& value, std::ostream* out) {
+    *out << value.label;
+}
+
 const FolderItem kNilItem;
 
 const NilUse kUses[] = {

@@ -54,6 +54,10 @@ struct ScratchCase {
     const char* planAfter; // in Docs/Kelmo; nullptr: no Kelmo there
 };
 
+void PrintTo(const ScratchCase& value, std::ostream* out) {
+    *out << value.name;
+}
+
 class StaleScratch : public testing::TestWithParam<ScratchCase> {
 protected:
     void TearDown() override {

@@ -157,6 +157,10 @@ struct LineCase {
     std::vector<std::string> lines;
 };
 
+void PrintTo(const LineCase& value, std::ostream* out) {
+    *out << value.label;
+}
+
 const LineCase kLines[] = {
     {"Unix", "APPLqWts\nsecond\n", {"APPLqWts", "second"}},
     {"Windows", "APPLqWts\r\nsecond", {"APPLqWts", "second"}},

@@ -38,6 +38,10 @@ struct DialogCase {
     Pressed expected;
 };
 
+void PrintTo(const DialogCase& value, std::ostream* out) {
+    *out << value.name;
+}
+
 class MessageDialogResultTest : public GuiTest, public ::testing::WithParamInterface<DialogCase> {};
 
 TEST_P(MessageDialogResultTest, ShowModalReturnsTheButtonPressed) {

@@ -540,6 +540,10 @@ struct WidthCase {
     std::vector<int> expected;
 };
 
+void PrintTo(const WidthCase& value, std::ostream* out) {
+    *out << value.name;
+}
+
 class ColumnWidthsTest : public testing::TestWithParam<WidthCase> {};
 
 TEST_P(ColumnWidthsTest, SplitsTheListWidth) {

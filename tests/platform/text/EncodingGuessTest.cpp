@@ -16,6 +16,10 @@ struct GuessCase {
     const char* guessed;
 };
 
+void PrintTo(const GuessCase& value, std::ostream* out) {
+    *out << value.name;
+}
+
 class GuessTest : public testing::TestWithParam<GuessCase> {};
 
 TEST_P(GuessTest, RecognisesAJapaneseSentence) {

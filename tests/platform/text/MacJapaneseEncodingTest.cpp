@@ -19,6 +19,10 @@ struct Mapping {
     const char* utf8;
 };
 
+void PrintTo(const Mapping& value, std::ostream* out) {
+    *out << value.name;
+}
+
 class MacJapaneseMappingTest : public testing::TestWithParam<Mapping> {};
 
 TEST_P(MacJapaneseMappingTest, ReadsTheBytes) {
@@ -50,6 +54,10 @@ struct BadInput {
     std::string bytes;
     const char* utf8;
 };
+
+void PrintTo(const BadInput& value, std::ostream* out) {
+    *out << value.name;
+}
 
 class MacJapaneseBadInputTest : public testing::TestWithParam<BadInput> {};
 

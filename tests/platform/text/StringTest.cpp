@@ -17,6 +17,10 @@ struct FieldCase {
     const char* field;
 };
 
+void PrintTo(const FieldCase& value, std::ostream* out) {
+    *out << '"' << value.text << "\" field " << value.n;
+}
+
 class FieldTest : public testing::TestWithParam<FieldCase> {};
 
 TEST_P(FieldTest, CountsAndPicksFields) {
@@ -56,6 +60,10 @@ struct ValCase {
     const char* text;
     double value;
 };
+
+void PrintTo(const ValCase& value, std::ostream* out) {
+    *out << '"' << value.text << '"';
+}
 
 class ValTest : public testing::TestWithParam<ValCase> {};
 

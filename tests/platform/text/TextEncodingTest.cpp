@@ -14,6 +14,10 @@ struct EncodingCase {
     std::string japaneseBytes; // 日本語
 };
 
+void PrintTo(const EncodingCase& value, std::ostream* out) {
+    *out << value.name;
+}
+
 class EncodingTest : public testing::TestWithParam<EncodingCase> {};
 
 TEST_P(EncodingTest, HasItsInternetName) {
@@ -81,6 +85,10 @@ struct CodeCase {
     std::uint32_t format;
     const TextEncoding* (*expected)();
 };
+
+void PrintTo(const CodeCase& value, std::ostream* out) {
+    *out << "base " << value.base << ", format " << value.format;
+}
 
 class GetTextEncodingTest : public testing::TestWithParam<CodeCase> {};
 

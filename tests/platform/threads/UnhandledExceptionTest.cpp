@@ -53,6 +53,10 @@ struct Throwing {
     const char* expectedWhat;
 };
 
+void PrintTo(const Throwing& value, std::ostream* out) {
+    *out << value.name;
+}
+
 class ThreadThrowing : public UnhandledException, public testing::WithParamInterface<Throwing> {};
 
 } // namespace

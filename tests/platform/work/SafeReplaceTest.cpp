@@ -40,6 +40,10 @@ struct ReplaceCase {
     void (*buildTarget)(FakeMacDisk&);
 };
 
+void PrintTo(const ReplaceCase& value, std::ostream* out) {
+    *out << value.name;
+}
+
 class SafeReplaceTable : public SafeReplace, public testing::WithParamInterface<ReplaceCase> {};
 
 TEST_P(SafeReplaceTable, TheCopyTakesThePlaceAndNothingElseStays) {

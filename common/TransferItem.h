@@ -1,6 +1,6 @@
 #pragma once
 // One record of the wizard's item store: a gathered file or folder with its
-// item kind (wizard/ItemKinds.h), and the transfer thread's per-run mark.
+// item kind (common/ItemKinds.h), and the transfer thread's per-run mark.
 
 #include "platform/files/FolderItem.h"
 #include "platform/text/String.h"

@@ -1,4 +1,4 @@
-#include "wizard/ItemKinds.h"
+#include "common/ItemKinds.h"
 
 #include <algorithm>
 #include <string_view>

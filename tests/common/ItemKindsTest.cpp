@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "wizard/ItemKinds.h"
+#include "common/ItemKinds.h"
 
 TEST(ItemKinds, EachCodeFindsItsRowAndAnUnknownOneNone) {
     for (const ItemKind& kind : kItemKinds)
