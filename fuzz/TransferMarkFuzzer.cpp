@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "common/ItemKinds.h"
 #include "fuzz/InputFolder.h"
 #include "transfer/TransferRecord.h"
-#include "wizard/ItemKinds.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const InputFolder input("transfer_mark_fuzzer");
