@@ -37,6 +37,7 @@ void StaticText::SetText(const String& text) {
     text_ = text;
     label_->setText(ToQString(text));
     ApplyFont();
+    ApplyAccessibleTexts();
 }
 
 void StaticText::SetTextColor(Color color) {
@@ -95,6 +96,18 @@ void StaticText::ApplyFont() {
         }
     }
     label_->setFont(font);
+}
+
+// A label with a name of its own reads its text as its description.
+void StaticText::ApplyAccessibleTexts() {
+    const QString text = ToQString(text_);
+    if (!AccessibleName().IsEmpty()) {
+        label_->setAccessibleName(ToQString(AccessibleName()));
+        label_->setAccessibleDescription(text);
+        return;
+    }
+    label_->setAccessibleName(QString());
+    label_->setAccessibleDescription(ToQString(AccessibleDescription()));
 }
 
 void StaticText::ApplyAlignment() {

@@ -36,6 +36,9 @@ public:
     Alignment TextAlign() const { return align_; }
     void SetTextAlign(Alignment align);
 
+protected:
+    void ApplyAccessibleTexts() override;
+
 private:
     void ApplyFont();
     void ApplyAlignment();

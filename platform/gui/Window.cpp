@@ -38,6 +38,10 @@ constexpr int kWindowGap = 8;
 
 } // namespace
 
+const String Window::KeyEscape = ChrB(27);
+const String Window::KeyReturn = ChrB(13);
+const String Window::KeyEnter = ChrB(3);
+
 Window::Window() {
     if (!QApplication::instance())
         throw std::logic_error("a window needs the application object");
@@ -170,6 +174,11 @@ void Window::SetTitle(const String& title) {
     frameWidget_->setWindowTitle(ToQString(title));
 }
 
+void Window::SetAccessibleName(const String& name) {
+    accessibleName_ = name;
+    frameWidget_->setAccessibleName(ToQString(name));
+}
+
 void Window::SetVisible(bool visible) {
     if (!opened_)
         visibleOnCreation_ = visible;
@@ -200,18 +209,17 @@ void Window::ShowModal() {
     if (closed_)
         return;
     const auto self = shared_from_this();
-    if (ModalScript::Scripting()) {
-        Show();
-        Modal modal(ModalKind::Window);
-        modal.window = this;
-        ModalScript::Answer(modal);
-        return;
-    }
     // Qt takes a change of modality only when the window is shown anew.
     frameWidget_->hide();
     frameWidget_->setWindowModality(Qt::ApplicationModal);
     Show();
-    coop::WaitUntil([this] { return !frameWidget_->isVisible(); });
+    if (ModalScript::Scripting()) {
+        Modal modal(ModalKind::Window);
+        modal.window = this;
+        ModalScript::Answer(modal);
+    } else {
+        coop::WaitUntil([this] { return !frameWidget_->isVisible(); });
+    }
     frameWidget_->setWindowModality(Qt::NonModal);
 }
 
@@ -320,6 +328,12 @@ void Window::CloseBoxPressed() {
 
 void Window::MousePressed(int x, int y) {
     GuardedAnswer<bool>([&] { return Event_MouseDown(x, y); }, false);
+}
+
+bool Window::KeyPressed(const String& key) {
+    if (GuardedAnswer<bool>([&] { return Event_KeyDown(key); }, true))
+        return true;
+    return (key == KeyReturn || key == KeyEnter) && PressDefaultButton();
 }
 
 bool Window::PressDefaultButton() {

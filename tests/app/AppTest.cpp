@@ -6,6 +6,7 @@
 #include "app/MenuBar1.h"
 #include "common/Globals.h"
 #include "platform/gui/ModalScript.h"
+#include "tests/support/gui/Accessibility.h"
 #include "tests/support/gui/GuiTest.h"
 #include "tests/support/gui/UserActions.h"
 
@@ -91,6 +92,26 @@ TEST_F(AppTest, AboutShowsTheVersionAndReturnsTrueOnceClickedAway) {
     EXPECT_EQ(titleWhileShown, "DRAVO 移行アシスタント");
     for (const auto& window : Window::OpenWindows())
         EXPECT_EQ(dynamic_cast<AboutPanel*>(window.get()), nullptr) << "the panel was not closed";
+}
+
+// The panel says what it is, though its title does not, and closes with the
+// keys that close a dialog; another key leaves it shown.
+TEST_F(AppTest, AboutIsADialogThatSaysWhatItIsAndClosesWithEscapeReturnOrSpace) {
+    app->AddMenuHandler("AppleAbout", [this] { return app->_AppleAbout_Action(); });
+    for (Key key : {Key::Escape, Key::Return, Key::Space}) {
+        AccessibleFacts heard;
+        bool shownAfterA = false;
+        ModalScript::Push([&](Modal& modal) {
+            heard = AccessibleOf(*modal.window);
+            PressKey(*modal.window, Key::A);
+            shownAfterA = modal.window->Visible();
+            PressKey(*modal.window, key);
+        });
+        EXPECT_TRUE(app->HandleMenuCommand("AppleAbout"));
+        EXPECT_EQ(heard.name, "本ソフトウェアについて");
+        EXPECT_EQ(heard.role, "dialog");
+        EXPECT_TRUE(shownAfterA);
+    }
 }
 
 } // namespace

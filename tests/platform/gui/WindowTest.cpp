@@ -8,6 +8,9 @@
 #include <QRect>
 #include <QWidget>
 
+#include <string>
+#include <vector>
+
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
@@ -191,6 +194,30 @@ TEST_F(WindowTest, ReturnPressesTheDefaultButton) {
     window->Button->SetEnabled(false);
     PressReturn(*window);
 
+    EXPECT_EQ(pressed, 1);
+}
+
+class KeyWindow : public ButtonWindow {
+public:
+    std::vector<std::string> keys;
+
+protected:
+    bool Event_KeyDown(const String& key) override {
+        keys.push_back(key == KeyEscape ? "Escape" : key == KeyReturn ? "Return" : key.ToUTF8());
+        return key == " ";
+    }
+};
+
+TEST_F(WindowTest, KeysThatNoControlTakesAreTheWindowsKeyDownBeforeTheDefaultButton) {
+    auto window = Window::New<KeyWindow>();
+    int pressed = 0;
+    window->Button->OnAction = [&] { ++pressed; };
+    window->Button->SetDefault(true);
+
+    for (Key key : {Key::Escape, Key::Space, Key::A, Key::Return})
+        PressKey(*window, key);
+
+    EXPECT_THAT(window->keys, ElementsAre("Escape", " ", "a", "Return"));
     EXPECT_EQ(pressed, 1);
 }
 
