@@ -151,6 +151,8 @@ private:
     void ApplySize();
     void CloseBoxPressed();
     void PlaceBesideOpenWindows();
+    // The right edge of the rightmost push button, in window coordinates.
+    int PushButtonsRight() const;
     void MousePressed(int x, int y);
     // True when the key was handled.
     bool KeyPressed(const String& key);
