@@ -28,6 +28,7 @@ void AboutPanel::Layout() {
     SetMaximumSize(32000, 32000);
     SetFrame(kModalDialogFrame);
     SetTitle("名称未設定");
+    SetAccessibleName("本ソフトウェアについて");
     SetResizable(true);
     SetCloseBox(true);
     SetMinimizeBox(true);
@@ -58,4 +59,12 @@ void AboutPanel::Event_Open() {
 bool AboutPanel::Event_MouseDown(int, int) {
     Hide();
     return false;
+}
+
+// The keys that close a dialog close the panel as a click does.
+bool AboutPanel::Event_KeyDown(const String& key) {
+    if (!(key == KeyEscape || key == KeyReturn || key == KeyEnter || key == " "))
+        return false;
+    Hide();
+    return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The About panel: made anew for each showing, hidden by a click anywhere in it.
+// The About panel: made anew for each showing, hidden by a click anywhere in
+// it or by Escape, Return or Space.
 
 #include "platform/gui/StaticText.h"
 #include "platform/gui/Window.h"
@@ -16,6 +17,7 @@ protected:
     void CreateControls() override;
     void Event_Open() override;
     bool Event_MouseDown(int x, int y) override;
+    bool Event_KeyDown(const String& key) override;
 
 private:
     void _CreateControls0();

@@ -18,6 +18,7 @@ void Window2::Layout() {
     SetContentSize(360, 446);
     SetFrame(kItemListFrame);
     SetTitle("Untitled");
+    SetAccessibleName("取得したアイテムの一覧");
     SetResizable(false);
     SetCloseBox(true);
     SetMinimizeBox(true);
@@ -38,6 +39,7 @@ void Window2::_CreateControls0() {
     Listbox1->SetColumnWidths("70%,0,0,*");
     Listbox1->SetHasHeading(false);
     Listbox1->SetTextSize(12);
+    Listbox1->SetAccessibleName("取得したアイテム");
 
     StaticText1 = Add<StaticText>("StaticText1", 35, 426, 321, 20);
     StaticText1->SetTextSize(11);
@@ -98,6 +100,9 @@ void Window2::Event_Open() {
     StaticText1->SetText("取得中...（取得には数分かかる場合があります。）");
     StaticText2->SetText("アイテム名");
     StaticText3->SetText("種別");
+    // The labels above the list stand for its heading row, which it has not.
+    Listbox1->SetHeading(kNameColumn, StaticText2->Text());
+    Listbox1->SetHeading(kLabelColumn, StaticText3->Text());
 }
 
 // Closing would lose the ticks that the transfer reads; quitting decides for itself.

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ googletest libgtest-dev libgmock-dev
-    qt6-base-dev libgl1-mesa-dev
+    qt6-base-dev libgl1-mesa-dev qt6-translations-l10n
     libicu-dev libboost-context-dev
     fonts-noto-cjk
     xvfb xauth

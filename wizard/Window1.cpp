@@ -140,23 +140,29 @@ void Window1::_CreateControls0() {
     Plain(*StaticText16);
     StaticText16->SetBold(true);
 
+    // The progress bars and status lines say nothing of what they follow
+    // but to the eye: screen readers are given their names.
     ProgressBar1 = Add<ProgressBar>("ProgressBar1", 200, 220, 200, 20);
     ProgressBar1->SetParent(*PagePanel1, 2);
     ProgressBar1->SetMaximum(100);
     ProgressBar1->SetValue(0);
+    ProgressBar1->SetAccessibleName("コピーの進行状況");
 
     ProgressBar2 = Add<ProgressBar>("ProgressBar2", 200, 150, 200, 20);
     ProgressBar2->SetParent(*PagePanel1, 3);
     ProgressBar2->SetMaximum(100);
     ProgressBar2->SetValue(0);
+    ProgressBar2->SetAccessibleName("ペーストの進行状況");
 
     StaticText21 = Add<StaticText>("StaticText21", 50, 200, 500, 20);
     StaticText21->SetParent(*PagePanel1, 2);
     CentredLine(*StaticText21);
+    StaticText21->SetAccessibleName("コピーの状況");
 
     StaticText25 = Add<StaticText>("StaticText25", 50, 130, 500, 20);
     StaticText25->SetParent(*PagePanel1, 3);
     CentredLine(*StaticText25);
+    StaticText25->SetAccessibleName("ペーストの状況");
 
     RadioButton1 = Add<RadioButton>("RadioButton1", 50, 100, 150, 20);
     RadioButton1->SetParent(*PagePanel1, 0);
@@ -346,10 +352,13 @@ void Window1::InitCaption() {
     }));
 }
 
+// The current step is told by its colour, and to screen readers in words.
 void Window1::SetStatus(std::int32_t page) {
     if (page < 0 || page > 3)
         return;
     StaticText* const labels[] = {StaticText1, StaticText2, StaticText3, StaticText4};
-    for (std::int32_t step = 0; step < 4; ++step)
+    for (std::int32_t step = 0; step < 4; ++step) {
         labels[step]->SetTextColor(step == page ? RGB(0, 0, 255) : RGB(128, 128, 128));
+        labels[step]->SetAccessibleDescription(step == page ? "現在のステップ" : "");
+    }
 }

@@ -8,6 +8,7 @@ void Window3::Layout() {
     SetContentSize(300, 280);
     SetFrame(kSheetFrame);
     SetTitle("Untitled");
+    SetAccessibleName("旧マシンのディスクとユーザの選択");
     SetResizable(false);
     SetCloseBox(true);
     SetMinimizeBox(true);
@@ -55,6 +56,8 @@ void Window3::Event_Open() {
     StaticText2->SetText("ユーザを選択してください。");
     PushButton1->SetCaption("キャンセル");
     PushButton2->SetCaption("実行");
+    Listbox1->SetAccessibleName(StaticText1->Text());
+    Listbox2->SetAccessibleName(StaticText2->Text());
 
     Listbox1->DeleteAllRows();
     const int count = VolumeCount();
@@ -106,8 +109,16 @@ void Window3::PushButton2_Action() {
     Hide();
 }
 
-// The close box is a Cancel: the caller must never take it for a choice.
+// The close box and Escape are a Cancel: the caller must never take them
+// for a choice.
 bool Window3::Event_CancelClose(bool /*appQuitting*/) {
     PushButton1_Action();
     return false;
+}
+
+bool Window3::Event_KeyDown(const String& key) {
+    if (!(key == KeyEscape))
+        return false;
+    PushButton1_Action();
+    return true;
 }

@@ -25,7 +25,7 @@ public:
     Listbox* Listbox2 = nullptr; // user folders of the chosen volume
     StaticText* StaticText2 = nullptr;
 
-    // 0 in a new picker; -1 after Cancel or the close box; after Execute the
+    // 0 in a new picker; -1 after Cancel, the close box or Escape; after Execute the
     // chosen volume's index, 1 or more.
     std::int32_t pVolNo = 0;
     // After Execute the chosen user folder's name.
@@ -41,6 +41,7 @@ protected:
     void AddMenuHandlers() override;
     void Event_Open() override;
     bool Event_CancelClose(bool appQuitting) override;
+    bool Event_KeyDown(const String& key) override;
 
 private:
     void _CreateControls0();

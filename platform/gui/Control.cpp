@@ -3,6 +3,7 @@
 #include "platform/gui/GroupBox.h"
 #include "platform/gui/LayoutFont.h"
 #include "platform/gui/PagePanel.h"
+#include "platform/gui/QtText.h"
 #include "platform/gui/Window.h"
 #include "platform/threads/Cooperative.h"
 
@@ -54,6 +55,23 @@ bool Control::Shown() const {
     if (!parent_)
         return true;
     return parent_->Shown() && parent_->ShowsPage(panelIndex_);
+}
+
+void Control::SetAccessibleName(const String& name) {
+    accessibleName_ = name;
+    ApplyAccessibleTexts();
+}
+
+void Control::SetAccessibleDescription(const String& description) {
+    accessibleDescription_ = description;
+    ApplyAccessibleTexts();
+}
+
+void Control::ApplyAccessibleTexts() {
+    if (!widget_)
+        return;
+    widget_->setAccessibleName(ToQString(accessibleName_));
+    widget_->setAccessibleDescription(ToQString(accessibleDescription_));
 }
 
 QWidget* Control::ContentWidget() const {

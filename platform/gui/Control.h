@@ -19,6 +19,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/text/String.h"
+
 class QObject;
 class QWidget;
 class Window;
@@ -54,6 +56,13 @@ public:
     // What the user sees: Visible, the container seen, the page current.
     bool Shown() const;
 
+    // What a screen reader says of the control beside its own text: a name
+    // for a control whose text does not say what it is, and a description.
+    const String& AccessibleName() const { return accessibleName_; }
+    void SetAccessibleName(const String& name);
+    const String& AccessibleDescription() const { return accessibleDescription_; }
+    void SetAccessibleDescription(const String& description);
+
     QWidget* Widget() const { return widget_; }
 
 protected:
@@ -71,6 +80,9 @@ protected:
     // Whether this container lets a child on the given page be seen.
     virtual bool ShowsPage(int panelIndex) const;
 
+    // Hands the accessible name and description to the widget.
+    virtual void ApplyAccessibleTexts();
+
 private:
     Window& window_;
     std::string name_;
@@ -84,4 +96,6 @@ private:
     int top_ = 0;
     int width_ = 0;
     int height_ = 0;
+    String accessibleName_;
+    String accessibleDescription_;
 };

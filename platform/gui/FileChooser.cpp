@@ -3,6 +3,7 @@
 #include "platform/gui/QtText.h"
 #include "platform/threads/Cooperative.h"
 
+#include <QDir>
 #include <QFileDialog>
 
 FolderItem ChooseItem(ModalKind kind, const String& title, const FolderItem& initialDirectory,
@@ -15,8 +16,11 @@ FolderItem ChooseItem(ModalKind kind, const String& title, const FolderItem& ini
         return modal.GivenAnswer() == Modal::Answer::Chosen ? modal.ChosenItem() : FolderItem();
 
     QFileDialog dialog(nullptr, ToQString(title));
-    if (!initialDirectory.IsNil())
-        dialog.setDirectory(QString::fromStdString(initialDirectory.PosixPath()));
+    // Without a folder of the caller's, the chooser opens in the user's own
+    // folder, not in whatever folder the program was started from.
+    dialog.setDirectory(initialDirectory.IsNil()
+                            ? QDir::homePath()
+                            : QString::fromStdString(initialDirectory.PosixPath()));
     if (kind == ModalKind::SelectFolder) {
         dialog.setFileMode(QFileDialog::Directory);
         dialog.setOption(QFileDialog::ShowDirsOnly);

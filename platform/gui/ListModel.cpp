@@ -12,6 +12,20 @@ void Write(ListCell& cell, const String& text) {
     cell.shown = ToQString(text);
 }
 
+std::vector<int> AllColumns(int count) {
+    std::vector<int> columns(count);
+    for (int column = 0; column < count; ++column)
+        columns[column] = column;
+    return columns;
+}
+
+// Qt's bridge to the desktop's screen readers does not pass on that a cell
+// can be ticked, so an unticked one would be read as its name alone: the
+// tick is said in words, in the language of the interface.
+QString TickInWords(bool checked) {
+    return checked ? QStringLiteral("チェックあり") : QStringLiteral("チェックなし");
+}
+
 } // namespace
 
 ListRow* ListModel::RowAt(int displayIndex) const {
@@ -24,10 +38,27 @@ ListRow* ListModel::RowOf(const QModelIndex& index) const {
     return index.isValid() ? static_cast<ListRow*>(index.internalPointer()) : nullptr;
 }
 
-QModelIndex ListModel::IndexOf(const ListRow* row, int column) const {
+QModelIndex ListModel::IndexOf(const ListRow* row) const {
     if (!row || row == &root_)
         return {};
-    return createIndex(row->childIndex, column, const_cast<ListRow*>(row));
+    return createIndex(row->childIndex, 0, const_cast<ListRow*>(row));
+}
+
+QModelIndex ListModel::CellIndex(const ListRow* row, int column) const {
+    const auto place = std::find(shownColumns_.begin(), shownColumns_.end(), column);
+    if (!row || row == &root_ || place == shownColumns_.end())
+        return {};
+    return createIndex(row->childIndex, static_cast<int>(place - shownColumns_.begin()),
+                       const_cast<ListRow*>(row));
+}
+
+int ListModel::ListColumnOf(const QModelIndex& index) const {
+    const int place = index.column();
+    return place >= 0 && place < ShownColumnCount() ? shownColumns_[place] : -1;
+}
+
+const ListCell* ListModel::CellOf(const QModelIndex& index) const {
+    return index.isValid() ? Cell(RowOf(index), ListColumnOf(index)) : nullptr;
 }
 
 ListRow* ListModel::Append(ListRow* parent, const String& text, bool folder) {
@@ -76,7 +107,36 @@ void ListModel::SetColumnCount(int count) {
         return;
     beginResetModel();
     columnCount_ = count;
+    shownColumns_ = AllColumns(count);
+    headings_.resize(count);
     endResetModel();
+}
+
+bool ListModel::SetShownColumns(std::vector<int> columns) {
+    std::erase_if(columns, [this](int column) { return column < 0 || column >= columnCount_; });
+    if (columns == shownColumns_)
+        return false;
+    beginResetModel();
+    shownColumns_ = std::move(columns);
+    endResetModel();
+    return true;
+}
+
+String ListModel::Heading(int column) const {
+    return column >= 0 && column < static_cast<int>(headings_.size()) ? headings_[column]
+                                                                      : String();
+}
+
+void ListModel::SetHeading(int column, const String& heading) {
+    if (column < 0 || column >= columnCount_)
+        return;
+    headings_.resize(columnCount_);
+    headings_[column] = heading;
+    const auto place = std::find(shownColumns_.begin(), shownColumns_.end(), column);
+    if (place != shownColumns_.end()) {
+        const int section = static_cast<int>(place - shownColumns_.begin());
+        emit headerDataChanged(Qt::Horizontal, section, section);
+    }
 }
 
 const ListCell* ListModel::Cell(const ListRow* row, int column) const {
@@ -117,8 +177,9 @@ ListCell* ListModel::WritableCell(ListRow* row, int column) {
 }
 
 void ListModel::CellChanged(const ListRow* row, int column) {
-    const QModelIndex index = IndexOf(row, column);
-    emit dataChanged(index, index);
+    const QModelIndex index = CellIndex(row, column);
+    if (index.isValid())
+        emit dataChanged(index, index);
 }
 
 int ListModel::EndOfSubtree(const ListRow* row) {
@@ -135,7 +196,7 @@ void ListModel::Renumber(int from) {
 QModelIndex ListModel::index(int row, int column, const QModelIndex& parent) const {
     const ListRow* owner = parent.isValid() ? RowOf(parent) : &root_;
     if (parent.column() > 0 || row < 0 || row >= static_cast<int>(owner->children.size()) ||
-        column < 0 || column >= columnCount_)
+        column < 0 || column >= ShownColumnCount())
         return {};
     return createIndex(row, column, owner->children[row].get());
 }
@@ -153,7 +214,7 @@ int ListModel::rowCount(const QModelIndex& parent) const {
 }
 
 int ListModel::columnCount(const QModelIndex&) const {
-    return columnCount_;
+    return ShownColumnCount();
 }
 
 bool ListModel::hasChildren(const QModelIndex& parent) const {
@@ -164,24 +225,35 @@ bool ListModel::hasChildren(const QModelIndex& parent) const {
 }
 
 QVariant ListModel::data(const QModelIndex& index, int role) const {
-    const ListCell* cell = index.isValid() ? Cell(RowOf(index), index.column()) : nullptr;
+    const ListCell* cell = CellOf(index);
     if (!cell)
         return {};
     if (role == Qt::DisplayRole)
         return cell->shown;
-    if (role == Qt::CheckStateRole && cell->type == Listbox::TypeCheckbox)
+    if (cell->type != Listbox::TypeCheckbox)
+        return {};
+    if (role == Qt::CheckStateRole)
         return cell->checked ? Qt::Checked : Qt::Unchecked;
+    if (role == Qt::AccessibleDescriptionRole)
+        return TickInWords(cell->checked);
     return {};
+}
+
+QVariant ListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= ShownColumnCount())
+        return {};
+    return ToQString(Heading(shownColumns_[section]));
 }
 
 bool ListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::CheckStateRole || !index.isValid())
         return false;
     ListRow* row = RowOf(index);
-    const ListCell* cell = Cell(row, index.column());
+    const ListCell* cell = CellOf(index);
     if (!cell || cell->type != Listbox::TypeCheckbox)
         return false;
-    SetChecked(row, index.column(), value.toInt() == Qt::Checked);
+    SetChecked(row, ListColumnOf(index), value.toInt() == Qt::Checked);
     if (onUserCheck)
         onUserCheck(index);
     return true;
@@ -194,7 +266,7 @@ Qt::ItemFlags ListModel::flags(const QModelIndex& index) const {
     const ListRow* row = RowOf(index);
     if (!row->folder)
         flags |= Qt::ItemNeverHasChildren;
-    const ListCell* cell = Cell(row, index.column());
+    const ListCell* cell = CellOf(index);
     if (cell && cell->type == Listbox::TypeCheckbox)
         flags |= Qt::ItemIsUserCheckable;
     return flags;

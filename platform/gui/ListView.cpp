@@ -4,11 +4,28 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QTimer>
 
 namespace {
 
 constexpr qint64 kRepaintIntervalMs = 50;
+
+bool MovesBetweenRows(int key) {
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
+    }
+}
 
 } // namespace
 
@@ -48,6 +65,16 @@ void ListView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottom
 void ListView::rowsInserted(const QModelIndex& parent, int start, int end) {
     HoldRepaint();
     QTreeView::rowsInserted(parent, start, end);
+}
+
+void ListView::keyPressEvent(QKeyEvent* event) {
+    QTreeView::keyPressEvent(event);
+    const QModelIndex current = currentIndex();
+    if (!MovesBetweenRows(event->key()) || !current.isValid() ||
+        selectionMode() == QAbstractItemView::NoSelection || selectionModel()->isSelected(current))
+        return;
+    selectionModel()->select(current,
+                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void ListView::HoldRepaint() {

@@ -6,6 +6,10 @@
 // While rows keep being added or changed (a scan filling the list), the view
 // is drawn at most once per repaint interval: drawing every visible row on
 // every turn of the event loop would cost more than the scan itself.
+//
+// The row that the keys move to is the selected row, also when it is the row
+// that had the focus already (the only one, or the first one when the list
+// took the focus): what looks chosen is chosen.
 
 #include <QElapsedTimer>
 #include <QTreeView>
@@ -30,6 +34,7 @@ public:
 
 protected:
     void rowsInserted(const QModelIndex& parent, int start, int end) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
                  const QModelIndex& index) const override;
     bool viewportEvent(QEvent* event) override;

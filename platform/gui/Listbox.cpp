@@ -234,7 +234,7 @@ void Listbox::UserChangedCheck(const QPersistentModelIndex& index) {
     if (!index.isValid() || !OnCellAction)
         return;
     Raise([handler = OnCellAction, row = model_->RowOf(index)->displayIndex,
-           column = index.column()] { handler(row, column); });
+           column = model_->ListColumnOf(index)] { handler(row, column); });
 }
 
 const ListRow* Listbox::SelectedRow() const {
@@ -255,10 +255,10 @@ bool Listbox::PaintCellBackground(QPainter& painter, const QRect& cell, const QM
     if (!OnCellBackgroundPaint)
         return false;
     Graphics g(painter, cell);
-    return GuardedAnswer<bool>([&g, handler = OnCellBackgroundPaint,
-                                row = model_->RowOf(index)->displayIndex,
-                                column = index.column()] { return handler(g, row, column); },
-                               false);
+    return GuardedAnswer<bool>(
+        [&g, handler = OnCellBackgroundPaint, row = model_->RowOf(index)->displayIndex,
+         column = model_->ListColumnOf(index)] { return handler(g, row, column); },
+        false);
 }
 
 int Listbox::ColumnCount() const {
@@ -267,10 +267,7 @@ int Listbox::ColumnCount() const {
 
 void Listbox::SetColumnCount(int count) {
     model_->SetColumnCount(count);
-    // The model was reset: show again the rows that are expanded.
-    for (int i = 0; i < model_->DisplayCount(); ++i)
-        if (const ListRow* row = model_->RowAt(i); row->expanded)
-            view_->expand(model_->IndexOf(row));
+    ShowStateAgain();
     ApplyColumnWidths();
     SelectionMayHaveChanged();
 }
@@ -280,14 +277,33 @@ void Listbox::SetColumnWidths(const String& widths) {
     ApplyColumnWidths();
 }
 
+String Listbox::Heading(int column) const {
+    return model_->Heading(column);
+}
+
+void Listbox::SetHeading(int column, const String& heading) {
+    model_->SetHeading(column, heading);
+}
+
 void Listbox::ApplyColumnWidths() {
+    const std::string text = columnWidths_.ToUTF8();
+    const std::vector<int> shown = ShownColumnsFor(text, ColumnCount());
+    if (model_->SetShownColumns(shown))
+        ShowStateAgain();
     const std::vector<int> widths =
-        ColumnWidthsFor(columnWidths_.ToUTF8(), ColumnCount(), view_->viewport()->width());
-    for (int column = 0; column < static_cast<int>(widths.size()); ++column) {
-        view_->setColumnHidden(column, widths[column] == 0);
-        if (widths[column] > 0)
-            view_->header()->resizeSection(column, widths[column]);
-    }
+        ColumnWidthsFor(text, ColumnCount(), view_->viewport()->width());
+    for (int place = 0; place < static_cast<int>(shown.size()); ++place)
+        view_->header()->resizeSection(place, widths[shown[place]]);
+}
+
+void Listbox::ShowStateAgain() {
+    for (int i = 0; i < model_->DisplayCount(); ++i)
+        if (const ListRow* row = model_->RowAt(i); row->expanded)
+            view_->expand(model_->IndexOf(row));
+    if (selected_)
+        view_->selectionModel()->setCurrentIndex(model_->IndexOf(selected_),
+                                                 QItemSelectionModel::ClearAndSelect |
+                                                     QItemSelectionModel::Rows);
 }
 
 void Listbox::SetHierarchical(bool hierarchical) {

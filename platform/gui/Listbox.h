@@ -77,6 +77,11 @@ public:
     // "70%,0,0,*": a share of the width, pixels, or the rest; 0 hides a column.
     const String& ColumnWidths() const { return columnWidths_; }
     void SetColumnWidths(const String& widths);
+    // A column's heading. Without a heading row it is not drawn, yet screen
+    // readers give it for the column (the list's own labels may stand in
+    // for the row). A hidden column is not read out at all.
+    String Heading(int column) const;
+    void SetHeading(int column, const String& heading);
 
     bool Hierarchical() const { return hierarchical_; }
     void SetHierarchical(bool hierarchical);
@@ -113,6 +118,8 @@ private:
     const ListRow* SelectedRow() const;
     bool PaintCellBackground(QPainter& painter, const QRect& cell, const QModelIndex& index);
     void ApplyColumnWidths();
+    // After the model was reset: the expanded rows and the selection shown again.
+    void ShowStateAgain();
 
     ListView* view_;
     ListModel* model_;

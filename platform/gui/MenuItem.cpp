@@ -23,8 +23,10 @@ MenuItem::~MenuItem() {
 void MenuItem::SetText(const String& text) {
     text_ = text;
     const QString shown = ToQString(text);
-    action_->setSeparator(shown == QStringLiteral("-"));
-    action_->setText(shown);
+    // A separator has no text of its own: Qt would draw and read out the "-".
+    const bool separator = shown == QStringLiteral("-");
+    action_->setSeparator(separator);
+    action_->setText(separator ? QString() : shown);
     if (menu_)
         menu_->setTitle(shown);
 }

@@ -1,13 +1,17 @@
 #pragma once
 // A push button. OnAction is raised when it is pressed; the default button
 // is also pressed by the Return key.
+//
+// The second click of a double click is not taken when the first one
+// changed the caption: it was meant for the button the user saw ("コピー"),
+// not for what it has become ("中止").
 
 #include <functional>
 
 #include "platform/gui/Control.h"
 #include "platform/text/String.h"
 
-class QPushButton;
+class ButtonWidget;
 
 class PushButton : public Control {
 public:
@@ -25,7 +29,7 @@ public:
     std::function<void()> OnAction;
 
 private:
-    QPushButton* button_;
+    ButtonWidget* button_;
     String caption_;
     bool default_ = false;
 };

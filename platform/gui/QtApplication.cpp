@@ -1,6 +1,24 @@
 #include "platform/gui/QtApplication.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+
+// The interface is Japanese: Qt's own dialogs (the file choosers, the
+// buttons of its standard dialogs) speak it too, through the translation
+// that Qt keeps with its installation.
+void SpeakJapanese(QApplication& application) {
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    auto* translation = new QTranslator(&application);
+    if (translation->load(QStringLiteral("qtbase_ja"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translation);
+}
+
+} // namespace
 
 void EnsureQtApplication() {
     if (QApplication::instance())
@@ -12,4 +30,5 @@ void EnsureQtApplication() {
     // Closing the last window ends the application through Window, which
     // knows a hidden window from a closed one.
     application->setQuitOnLastWindowClosed(false);
+    SpeakJapanese(*application);
 }

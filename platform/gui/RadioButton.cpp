@@ -5,8 +5,12 @@
 #include "platform/gui/Window.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QRadioButton>
 #include <QSignalBlocker>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -15,11 +19,12 @@ namespace {
 // auto-exclusive all the same, for Qt tells accessibility that a checkable
 // button is a radio button only then. A click on a selected button leaves it
 // selected. As in the framework, the whole rectangle of the control takes
-// the click, not only its caption.
+// the click, not only its caption. The arrow keys, which Qt would keep
+// within the button's own group, go to its owner.
 class RadioWidget : public QRadioButton {
 public:
-    RadioWidget(QWidget* parent, std::function<void()> select)
-        : QRadioButton(parent), select_(std::move(select)) {
+    RadioWidget(QWidget* parent, std::function<void()> select, std::function<void(int)> move)
+        : QRadioButton(parent), select_(std::move(select)), move_(std::move(move)) {
         auto* own = new QButtonGroup(this);
         own->setExclusive(false);
         own->addButton(this);
@@ -33,16 +38,41 @@ protected:
             select_();
     }
 
+    void keyPressEvent(QKeyEvent* event) override {
+        switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            move_(-1);
+            break;
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            move_(1);
+            break;
+        default:
+            QRadioButton::keyPressEvent(event);
+        }
+    }
+
 private:
     std::function<void()> select_;
+    std::function<void(int)> move_;
 };
 
 } // namespace
 
 RadioButton::RadioButton(Window& window, std::string name)
     : Control(window, std::move(name)),
-      button_(new RadioWidget(ContentWidget(), [this] { SetValue(true); })) {
+      button_(new RadioWidget(
+          ContentWidget(), [this] { SetValue(true); }, [this](int step) { MoveFocus(step); })) {
     Attach(button_);
+    // A screen reader toggles the button without a click: that selects it, as
+    // a click does, and never clears it.
+    QObject::connect(button_, &QAbstractButton::toggled, SignalContext(), [this](bool checked) {
+        if (checked)
+            SetValue(true);
+        else
+            Store(value_);
+    });
 }
 
 void RadioButton::SetCaption(const String& caption) {
@@ -67,6 +97,24 @@ void RadioButton::SetValue(bool value) {
     }
     Store(value);
     Raise(OnAction);
+}
+
+void RadioButton::MoveFocus(int step) {
+    std::vector<RadioButton*> partners;
+    for (const auto& control : Owner().Controls()) {
+        auto* button = dynamic_cast<RadioButton*>(control.get());
+        if (button && (button == this ||
+                       (SharesContainerWith(*button) && button->Shown() && button->Enabled())))
+            partners.push_back(button);
+    }
+    const auto self = std::find(partners.begin(), partners.end(), this);
+    const auto place = (self - partners.begin()) + step;
+    if (place < 0 || place >= static_cast<long>(partners.size()))
+        return;
+    RadioButton& target = *partners[place];
+    target.button_->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    if (value_)
+        target.SetValue(true);
 }
 
 bool RadioButton::SharesContainerWith(const RadioButton& other) const {

@@ -6,6 +6,10 @@
 //
 // OnAction is raised whenever Value changes, by a click or by code. When a
 // selection clears another button, that button's OnAction is raised first.
+//
+// The arrow keys move the focus to the previous or next button of the same
+// container, and the selection with it when the button left was selected,
+// as in any radio group.
 
 #include <functional>
 
@@ -30,6 +34,7 @@ public:
     std::function<void()> OnAction;
 
 private:
+    void MoveFocus(int step);
     bool SharesContainerWith(const RadioButton& other) const;
     void Store(bool value);
 

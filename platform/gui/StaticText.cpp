@@ -2,32 +2,16 @@
 
 #include "platform/gui/LayoutFont.h"
 #include "platform/gui/QtText.h"
+#include "platform/gui/TextFit.h"
 
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
-
-namespace {
-
-// How far a text may shrink to fit its box: the layouts were drawn with the
-// Mac's narrower Japanese fonts, and a line that wraps or is cut off there
-// only because of a few pixels still reads well a little smaller.
-constexpr double kSmallestFit = 0.8;
-
-bool Fits(const QFont& font, const QString& text, int width, int height, bool wrapped) {
-    const QFontMetrics metrics(font);
-    if (!wrapped)
-        return metrics.horizontalAdvance(text) <= width;
-    const QRect needed = metrics.boundingRect(
-        QRect(0, 0, width, 1 << 20), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
-    return needed.height() <= height;
-}
-
-} // namespace
 
 StaticText::StaticText(Window& window, std::string name)
     : Control(window, std::move(name)), label_(new QLabel(ContentWidget())) {
     label_->setTextFormat(Qt::PlainText);
+    // The lines are broken here, as Japanese is, not by Qt.
+    label_->setWordWrap(false);
     Attach(label_);
     SetTextColor(color_);
     ApplyAlignment();
@@ -35,8 +19,7 @@ StaticText::StaticText(Window& window, std::string name)
 
 void StaticText::SetText(const String& text) {
     text_ = text;
-    label_->setText(ToQString(text));
-    ApplyFont();
+    ApplyText();
 }
 
 void StaticText::SetTextColor(Color color) {
@@ -51,28 +34,27 @@ void StaticText::SetTextColor(Color color) {
 
 void StaticText::SetTextSize(double points) {
     textSize_ = points;
-    ApplyFont();
+    ApplyText();
 }
 
 void StaticText::SetBold(bool bold) {
     bold_ = bold;
-    ApplyFont();
+    ApplyText();
 }
 
 void StaticText::SetItalic(bool italic) {
     italic_ = italic;
-    ApplyFont();
+    ApplyText();
 }
 
 void StaticText::SetUnderline(bool underline) {
     underline_ = underline;
-    ApplyFont();
+    ApplyText();
 }
 
 void StaticText::SetMultiline(bool multiline) {
     multiline_ = multiline;
-    label_->setWordWrap(multiline);
-    ApplyFont();
+    ApplyText();
 }
 
 void StaticText::SetTextAlign(Alignment align) {
@@ -80,21 +62,30 @@ void StaticText::SetTextAlign(Alignment align) {
     ApplyAlignment();
 }
 
-// The layout's font, made smaller step by step (within limits) when the text
-// would not fit the control's box in it.
-void StaticText::ApplyFont() {
-    QFont font = LayoutFont(textSize_, bold_, italic_, underline_);
-    const QString text = label_->text();
-    const int layoutSize = font.pixelSize();
-    if (!text.isEmpty() && Width() > 0 && Height() > 0 && layoutSize > 0) {
-        const int smallest = static_cast<int>(layoutSize * kSmallestFit);
-        for (int size = layoutSize; size > smallest; --size) {
-            font.setPixelSize(size);
-            if (Fits(font, text, Width(), Height(), multiline_))
-                break;
-        }
+// The layout's font and the lines as drawn (TextFit), then what screen
+// readers are told.
+void StaticText::ApplyText() {
+    const QString text = ToQString(text_);
+    FittedText fitted{LayoutFont(textSize_, bold_, italic_, underline_), text};
+    if (!text.isEmpty() && Width() > 0 && Height() > 0 && fitted.font.pixelSize() > 0)
+        fitted = multiline_ ? FitLines(text, fitted.font, QSize(Width(), Height()))
+                            : FitLine(text, fitted.font, Width());
+    label_->setFont(fitted.font);
+    label_->setText(fitted.text);
+    ApplyAccessibleTexts();
+}
+
+// The text is read out as written, however it is broken or shortened on
+// screen; a label with a name of its own reads its text as its description.
+void StaticText::ApplyAccessibleTexts() {
+    const QString text = ToQString(text_);
+    if (!AccessibleName().IsEmpty()) {
+        label_->setAccessibleName(ToQString(AccessibleName()));
+        label_->setAccessibleDescription(text);
+        return;
     }
-    label_->setFont(font);
+    label_->setAccessibleName(label_->text() == text ? QString() : text);
+    label_->setAccessibleDescription(ToQString(AccessibleDescription()));
 }
 
 void StaticText::ApplyAlignment() {

@@ -1,7 +1,8 @@
 #pragma once
-// A label. The text is shown decoded through its encoding label; a
-// multi-line label wraps at word boundaries. A disabled label is drawn
-// greyed, whatever its TextColor.
+// A label. The text is shown decoded through its encoding label, made to
+// fit its box as TextFit says: a multi-line label breaks its lines as
+// Japanese is set, a one-line label too long for its box is shortened in its
+// middle. A disabled label is drawn greyed, whatever its TextColor.
 
 #include "platform/gui/Color.h"
 #include "platform/gui/Control.h"
@@ -36,8 +37,11 @@ public:
     Alignment TextAlign() const { return align_; }
     void SetTextAlign(Alignment align);
 
+protected:
+    void ApplyAccessibleTexts() override;
+
 private:
-    void ApplyFont();
+    void ApplyText();
     void ApplyAlignment();
 
     QLabel* label_;

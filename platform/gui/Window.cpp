@@ -38,6 +38,10 @@ constexpr int kWindowGap = 8;
 
 } // namespace
 
+const String Window::KeyEscape = ChrB(27);
+const String Window::KeyReturn = ChrB(13);
+const String Window::KeyEnter = ChrB(3);
+
 Window::Window() {
     if (!QApplication::instance())
         throw std::logic_error("a window needs the application object");
@@ -51,21 +55,59 @@ Window::~Window() {
     frameWidget_->deleteLater();
 }
 
-// A second document window starts to the right of the window shown before
-// it, when the screen has room there, so that it covers none of it; desktops
-// without a window manager would otherwise put every window at the origin.
+// A second document window goes to the right of the window shown before it
+// (the one whose text points "to the right" at it), so that neither covers
+// the other: when the screen holds both, the first moves left as far as that
+// needs. On a screen too narrow for both, the first goes to the screen's
+// left edge, and the second covers as little of it as the screen allows and
+// none of its push buttons. Desktops without a window manager would
+// otherwise put every window at the origin, and a window manager where it
+// likes.
 void Window::PlaceBesideOpenWindows() {
     for (const auto& other : OpenList()) {
         if (other.get() == this || !other->frameWidget_->isVisible())
             continue;
-        const QRect beside = other->frameWidget_->frameGeometry();
-        const QScreen* screen = other->frameWidget_->screen();
-        const QRect room = screen ? screen->availableGeometry() : QRect();
-        const QPoint where(beside.right() + 1 + kWindowGap, beside.top());
-        if (room.isNull() || where.x() + frameWidget_->frameGeometry().width() <= room.right())
-            frameWidget_->move(where);
+        QWidget& first = *other->frameWidget_;
+        const QRect beside = first.frameGeometry();
+        const QScreen* screen = first.screen();
+        if (!screen)
+            return;
+        const QRect room = screen->availableGeometry();
+        // Not shown yet, this window will get the frame that the first one has.
+        const QRect inner = first.geometry();
+        const QMargins frame(inner.left() - beside.left(), inner.top() - beside.top(),
+                             beside.right() - inner.right(), beside.bottom() - inner.bottom());
+        const QSize size = frameWidget_->sizeHint().grownBy(frame);
+
+        const int needed = beside.width() + kWindowGap + size.width();
+        int firstLeft = room.left();
+        int left = 0;
+        if (needed <= room.width()) {
+            firstLeft = std::clamp(beside.left(), room.left(), room.right() + 1 - needed);
+            left = firstLeft + beside.width() + kWindowGap;
+        } else {
+            const int pastButtons =
+                firstLeft + frame.left() + other->PushButtonsRight() + kWindowGap;
+            left = std::max(room.right() + 1 - size.width(), pastButtons);
+        }
+        const int top = std::clamp(beside.top(), room.top(),
+                                   std::max(room.top(), room.bottom() + 1 - size.height()));
+        if (firstLeft != beside.left())
+            first.move(firstLeft, beside.top());
+        // The place of its content: a window that is not shown yet has no
+        // frame that a move could take into account.
+        frameWidget_->setGeometry(
+            QRect(QPoint(left, top) + QPoint(frame.left(), frame.top()), frameWidget_->size()));
         return;
     }
+}
+
+int Window::PushButtonsRight() const {
+    int right = 0;
+    for (const auto& control : controls_)
+        if (dynamic_cast<const PushButton*>(control.get()))
+            right = std::max(right, control->Left() + control->Width());
+    return right;
 }
 
 std::vector<std::shared_ptr<Window>> Window::OpenWindows() {
@@ -170,6 +212,11 @@ void Window::SetTitle(const String& title) {
     frameWidget_->setWindowTitle(ToQString(title));
 }
 
+void Window::SetAccessibleName(const String& name) {
+    accessibleName_ = name;
+    frameWidget_->setAccessibleName(ToQString(name));
+}
+
 void Window::SetVisible(bool visible) {
     if (!opened_)
         visibleOnCreation_ = visible;
@@ -200,18 +247,17 @@ void Window::ShowModal() {
     if (closed_)
         return;
     const auto self = shared_from_this();
-    if (ModalScript::Scripting()) {
-        Show();
-        Modal modal(ModalKind::Window);
-        modal.window = this;
-        ModalScript::Answer(modal);
-        return;
-    }
     // Qt takes a change of modality only when the window is shown anew.
     frameWidget_->hide();
     frameWidget_->setWindowModality(Qt::ApplicationModal);
     Show();
-    coop::WaitUntil([this] { return !frameWidget_->isVisible(); });
+    if (ModalScript::Scripting()) {
+        Modal modal(ModalKind::Window);
+        modal.window = this;
+        ModalScript::Answer(modal);
+    } else {
+        coop::WaitUntil([this] { return !frameWidget_->isVisible(); });
+    }
     frameWidget_->setWindowModality(Qt::NonModal);
 }
 
@@ -320,6 +366,12 @@ void Window::CloseBoxPressed() {
 
 void Window::MousePressed(int x, int y) {
     GuardedAnswer<bool>([&] { return Event_MouseDown(x, y); }, false);
+}
+
+bool Window::KeyPressed(const String& key) {
+    if (GuardedAnswer<bool>([&] { return Event_KeyDown(key); }, true))
+        return true;
+    return (key == KeyReturn || key == KeyEnter) && PressDefaultButton();
 }
 
 bool Window::PressDefaultButton() {

@@ -34,6 +34,11 @@ class WindowFrame;
 
 class Window : public std::enable_shared_from_this<Window> {
 public:
+    // Codes of the keys that type no character, as Event_KeyDown has them.
+    static const String KeyEscape;
+    static const String KeyReturn;
+    static const String KeyEnter;
+
     // Frame type codes of the framework's window records. The modal kinds
     // and the sheet get a dialog's frame, every other code an ordinary one.
     static constexpr int kDocumentFrame = 0;
@@ -86,6 +91,10 @@ public:
 
     String Title() const { return title_; }
     void SetTitle(const String& title);
+    // What a screen reader calls the window, when its title does not say what
+    // it is; the title otherwise. A window shown modally is told as a dialog.
+    const String& AccessibleName() const { return accessibleName_; }
+    void SetAccessibleName(const String& name);
 
     // Before the window has opened this is the "visible on creation" attribute.
     void SetVisible(bool visible);
@@ -124,6 +133,10 @@ protected:
     virtual bool Event_CancelClose(bool /*appQuitting*/) { return false; }
     // A press in the window outside any control.
     virtual bool Event_MouseDown(int /*x*/, int /*y*/) { return false; }
+    // A key that no control took: the character typed, or the framework's
+    // code of a key without one (KeyEscape, KeyReturn, KeyEnter). True when
+    // handled; else Return and Enter press the default button.
+    virtual bool Event_KeyDown(const String& /*key*/) { return false; }
 
 private:
     friend class Control;
@@ -138,13 +151,18 @@ private:
     void ApplySize();
     void CloseBoxPressed();
     void PlaceBesideOpenWindows();
+    // The right edge of the rightmost push button, in window coordinates.
+    int PushButtonsRight() const;
     void MousePressed(int x, int y);
+    // True when the key was handled.
+    bool KeyPressed(const String& key);
     bool PressDefaultButton();
 
     WindowFrame* frameWidget_ = nullptr;
     std::vector<std::unique_ptr<Control>> controls_;
     std::shared_ptr<MenuBar> menuBar_;
     String title_;
+    String accessibleName_;
     int width_ = 300;
     int height_ = 300;
     int minWidth_ = 0;

@@ -1,7 +1,8 @@
 #pragma once
 // The Qt side of a Window: a main window whose central widget is the content
 // area that holds the controls. It passes the close box, presses in the
-// content area and the Return key on to its Window, until the Window ends.
+// content area and the keys that no control took on to its Window, until the
+// Window ends.
 
 #include <QMainWindow>
 

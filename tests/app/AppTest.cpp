@@ -20,6 +20,7 @@
 #include "platform/gui/ModalScript.h"
 #include "tests/support/FakeMachine.h"
 #include "tests/support/TreeSnapshot.h"
+#include "tests/support/gui/Accessibility.h"
 #include "tests/support/gui/GuiTest.h"
 #include "tests/support/gui/UserActions.h"
 
@@ -211,6 +212,26 @@ TEST_F(SecondStart, IsRefusedWhileOneRunsAndStartsOnceThatOneIsKilled) {
     first.Kill();
     StartedProgram third(executable);
     EXPECT_TRUE(third.WaitForLine(wizardShown)) << third.output;
+}
+
+// The panel says what it is, though its title does not, and closes with the
+// keys that close a dialog; another key leaves it shown.
+TEST_F(AppTest, AboutIsADialogThatSaysWhatItIsAndClosesWithEscapeReturnOrSpace) {
+    app->AddMenuHandler("AppleAbout", [this] { return app->_AppleAbout_Action(); });
+    for (Key key : {Key::Escape, Key::Return, Key::Space}) {
+        AccessibleFacts heard;
+        bool shownAfterA = false;
+        ModalScript::Push([&](Modal& modal) {
+            heard = AccessibleOf(*modal.window);
+            PressKey(*modal.window, Key::A);
+            shownAfterA = modal.window->Visible();
+            PressKey(*modal.window, key);
+        });
+        EXPECT_TRUE(app->HandleMenuCommand("AppleAbout"));
+        EXPECT_EQ(heard.name, "本ソフトウェアについて");
+        EXPECT_EQ(heard.role, "dialog");
+        EXPECT_TRUE(shownAfterA);
+    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include "gather/Window2.h"
 #include "tests/gather/GatheringTest.h"
+#include "tests/support/gui/Accessibility.h"
 #include "tests/support/gui/UserActions.h"
 
 namespace {
@@ -150,6 +151,31 @@ TEST_F(ItemList, EvenRowsAreTintedAcrossAllColumns) {
         for (int x : {0, 239, 240, 339})
             EXPECT_EQ(image.pixelColor(x, 10), expected) << "row " << row << " x " << x;
     }
+}
+
+// A screen reader hears what the window and its list are, the headings the
+// user sees, no item codes or store indexes, and each row's tick.
+TEST_F(ItemList, AScreenReaderHearsTheListAsTheUserSeesIt) {
+    Record("app", "AD");
+    AddGroup("Kelmo", "0:");
+    List().SetExpanded(0, true);
+    UserSetsCheck(1, false);
+
+    EXPECT_EQ(AccessibleOf(*window).name, "取得したアイテムの一覧");
+    EXPECT_EQ(window->Title(), String("Untitled"));
+    EXPECT_EQ(AccessibleOf(*window->Listbox1).name, "取得したアイテム");
+    EXPECT_EQ(AccessibleHeadings(*window->Listbox1),
+              (std::vector<std::string>{"アイテム名", "種別"}));
+    std::vector<std::vector<std::string>> heard;
+    for (const auto& row : AccessibleCells(*window->Listbox1)) {
+        std::vector<std::string> cells;
+        for (const AccessibleFacts& cell : row)
+            cells.push_back(cell.name + (cell.checkable ? cell.checked ? " ✓" : " ☐" : "") +
+                            (cell.description.empty() ? "" : " " + cell.description));
+        heard.push_back(cells);
+    }
+    EXPECT_EQ(heard, (std::vector<std::vector<std::string>>{{"Kelmo ✓ チェックあり", ""},
+                                                            {"app ☐ チェックなし", "アプリ"}}));
 }
 
 TEST_F(ItemList, CloseBoxIsRefusedWhileTheWizardLives) {

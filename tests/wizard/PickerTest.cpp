@@ -9,6 +9,8 @@
 
 #include "platform/files/Volumes.h"
 #include "tests/support/FakeMachine.h"
+#include "tests/support/gui/Accessibility.h"
+#include "tests/support/gui/UserActions.h"
 #include "tests/wizard/WizardTest.h"
 #include "wizard/Window3.h"
 
@@ -129,6 +131,47 @@ TEST_F(PickerTest, AVolumeGoneSinceListingOffersNoUsers) {
     picker->Listbox1->SetListIndex(kOldMacRow);
     EXPECT_EQ(picker->Listbox2->ListCount(), 0);
     ExpectRefusal(*picker);
+}
+
+// Shown modally, the picker is a dialog that says what it is, with its lists
+// named by the labels above them; Escape is its Cancel.
+TEST_F(PickerTest, AScreenReaderHearsADialogWithNamedListsAndEscapeCancels) {
+    auto picker = Window3::Instance();
+    AccessibleFacts window;
+    std::vector<std::string> lists;
+    ModalScript::Push([&](Modal& modal) {
+        window = AccessibleOf(*modal.window);
+        lists = {AccessibleOf(*picker->Listbox1).name, AccessibleOf(*picker->Listbox2).name};
+        picker->Listbox1->SetListIndex(kOldMacRow);
+        picker->Listbox2->SetListIndex(0);
+        PressKey(*picker->Listbox2, Key::Escape);
+    });
+    picker->ShowModal();
+
+    EXPECT_EQ(window.name, "旧マシンのディスクとユーザの選択");
+    EXPECT_EQ(window.role, "dialog");
+    EXPECT_EQ(picker->Title().ToUTF8(), "Untitled");
+    EXPECT_EQ(lists, (std::vector<std::string>{"旧マシンのディスクを選択してください。",
+                                               "ユーザを選択してください。"}));
+    EXPECT_FALSE(picker->Visible());
+    EXPECT_EQ(picker->pVolNo, -1);
+    EXPECT_TRUE(picker->pUser.IsEmpty());
+}
+
+// The one user row that the arrow keys reach is the chosen one.
+TEST_F(PickerTest, TheUserRowTheArrowKeysReachIsChosen) {
+    auto picker = Window3::Instance();
+    picker->Listbox1->SetListIndex(kBackupRow);
+    RunEventLoopUntil([] { return false; }, 20);
+    FocusOn(*picker->Listbox2);
+    PressKey(*picker->Listbox2, Key::Down);
+    ASSERT_TRUE(RunEventLoopUntil([&] { return picker->Listbox2->ListIndex() == 0; }));
+    EXPECT_TRUE(AccessibleCells(*picker->Listbox2)[0][0].selected);
+
+    picker->PushButton2->Push();
+    EXPECT_FALSE(picker->Visible());
+    EXPECT_EQ(picker->pVolNo, kBackupRow);
+    EXPECT_EQ(picker->pUser.ToUTF8(), "kenta");
 }
 
 class LonePickerTest : public WizardTest {

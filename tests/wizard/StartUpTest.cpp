@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/gui/Color.h"
+#include "tests/support/gui/Accessibility.h"
 #include "tests/wizard/WizardTest.h"
 
 namespace {
@@ -126,14 +127,47 @@ TEST_F(WizardStartTest, OnlyTheFirstLineOfPkgInfoNamesTheAssistant) {
     EXPECT_EQ(Window1::Instance()->PagePanel1->Value(), 3);
 }
 
-TEST_F(WizardStartTest, SetStatusColoursOnlyForAStep) {
+// The current step is told by colour, and to a screen reader in words.
+std::vector<std::string> StepsHeard(const Window1& wizard) {
+    std::vector<std::string> heard;
+    for (const StaticText* label :
+         {wizard.StaticText1, wizard.StaticText2, wizard.StaticText3, wizard.StaticText4})
+        heard.push_back(AccessibleOf(*label).description);
+    return heard;
+}
+
+TEST_F(WizardStartTest, SetStatusColoursAndNamesTheCurrentStepOnlyForAStep) {
     auto wizard = Window1::Instance();
+    EXPECT_EQ(StepsHeard(*wizard), (std::vector<std::string>{"現在のステップ", "", "", ""}));
     wizard->SetStatus(2);
     const auto step3 = std::vector<Color>{kGrey, kGrey, kBlue, kGrey};
     EXPECT_EQ(StepColours(*wizard), step3);
+    EXPECT_EQ(StepsHeard(*wizard), (std::vector<std::string>{"", "", "現在のステップ", ""}));
     wizard->SetStatus(4);
     wizard->SetStatus(-1);
     EXPECT_EQ(StepColours(*wizard), step3);
+    EXPECT_EQ(StepsHeard(*wizard), (std::vector<std::string>{"", "", "現在のステップ", ""}));
+}
+
+// What a screen reader is told of the controls that show no text of their own.
+TEST_F(WizardStartTest, ProgressBarsStatusLinesAndSeparatorsAreToldWhatTheyAre) {
+    auto wizard = Window1::Instance();
+    wizard->StaticText21->SetText("/Users/taro/Documents をコピー中...");
+    struct Row {
+        const Control* control;
+        std::string role, name;
+    };
+    for (const Row& row :
+         {Row{wizard->ProgressBar1, "progress bar", "コピーの進行状況"},
+          Row{wizard->ProgressBar2, "progress bar", "ペーストの進行状況"},
+          Row{wizard->StaticText21, "label", "コピーの状況"},
+          Row{wizard->StaticText25, "label", "ペーストの状況"},
+          Row{wizard->Separator1, "separator", ""}, Row{wizard->Separator2, "separator", ""}}) {
+        EXPECT_EQ(AccessibleOf(*row.control).role, row.role) << row.control->Name();
+        EXPECT_EQ(AccessibleOf(*row.control).name, row.name) << row.control->Name();
+    }
+    EXPECT_EQ(AccessibleOf(*wizard->StaticText21).description,
+              "/Users/taro/Documents をコピー中...");
 }
 
 TEST_F(WizardStartTest, MultiLineTextsHaveOneLineEndBetweenLines) {

@@ -8,6 +8,10 @@
 
 #include <gmock/gmock.h>
 
+#include <QAccessible>
+#include <QAction>
+#include <QMenu>
+
 #include <stdexcept>
 
 using ::testing::ElementsAre;
@@ -170,6 +174,16 @@ TEST_F(MenuTest, ItemsAreFoundByNameAmongChildrenAndBelow) {
     EXPECT_EQ(bar->FindItem("AppleAbout"), aboutItem);
     EXPECT_EQ(editMenu->Count(), 3);
     EXPECT_EQ(editMenu->Item(1), separator);
+}
+
+TEST_F(MenuTest, ASeparatorIsToldAsOneWithoutText) {
+    EXPECT_EQ(separator->Text(), String("-"));
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(editMenu->Action()->menu());
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->childCount(), 3);
+    EXPECT_EQ(menu->child(1)->role(), QAccessible::Separator);
+    EXPECT_EQ(menu->child(1)->text(QAccessible::Name).toStdString(), "");
+    EXPECT_EQ(menu->child(0)->text(QAccessible::Name).toStdString(), "Undo");
 }
 
 TEST_F(MenuTest, ChoosingAnItemRunsTheHandlerInstalledUnderItsName) {

@@ -10,8 +10,16 @@
 
 #include <gmock/gmock.h>
 
-#include <functional>
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 
+#include <functional>
+#include <string>
+#include <vector>
+
+using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
@@ -208,4 +216,45 @@ TEST_F(ShownDialogTest, MsgBoxReturnsOnceDismissed) {
     PressWhenShown("OK", [&dismissed] { dismissed = true; });
     MsgBox("完了");
     EXPECT_TRUE(dismissed);
+}
+
+namespace {
+
+// The names of the push buttons under an accessible node, as a screen
+// reader finds them.
+void CollectButtons(QAccessibleInterface* node, std::vector<std::string>& names) {
+    if (!node)
+        return;
+    if (node->role() == QAccessible::Button && !node->state().invisible)
+        names.push_back(node->text(QAccessible::Name).toStdString());
+    for (int i = 0; i < node->childCount(); ++i)
+        CollectButtons(node->child(i), names);
+}
+
+} // namespace
+
+// The standard choosers speak the interface's language, and open in the
+// user's folder when the caller names none.
+TEST_F(ShownDialogTest, ChoosersSpeakJapaneseAndOpenInTheUsersFolder) {
+    ASSERT_NE(QDir::currentPath(), QDir::homePath()) << "the test could not tell them apart";
+    for (const bool folder : {true, false}) {
+        std::vector<std::string> buttons;
+        QString openedIn;
+        std::function<void(int)> whenShown = [&](int attemptsLeft) {
+            auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!chooser && attemptsLeft > 0)
+                return RunLater(20, [&, attemptsLeft] { whenShown(attemptsLeft - 1); });
+            ASSERT_NE(chooser, nullptr) << "no chooser shown";
+            CollectButtons(QAccessible::queryAccessibleInterface(chooser), buttons);
+            openedIn = chooser->directory().absolutePath();
+            chooser->reject();
+        };
+        RunLater(20, [&] { whenShown(250); });
+
+        const FolderItem chosen = folder ? SelectFolder() : GetOpenFolderItem("");
+
+        EXPECT_TRUE(chosen.IsNil());
+        EXPECT_THAT(buttons, Contains("キャンセル")) << (folder ? "folder" : "file");
+        EXPECT_EQ(openedIn, QDir::homePath());
+    }
 }

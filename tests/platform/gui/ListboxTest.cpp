@@ -4,7 +4,9 @@
 #include "platform/threads/Cooperative.h"
 #include "platform/threads/Thread.h"
 #include "tests/support/ProcessorTime.h"
+#include "tests/support/gui/Accessibility.h"
 #include "tests/support/gui/GuiTest.h"
+#include "tests/support/gui/UserActions.h"
 
 #include <QAbstractItemModel>
 #include <QHeaderView>
@@ -329,9 +331,10 @@ TEST_F(ListboxTest, CellBackgroundPaintReachesEveryShownCellAndItsFillIsSeen) {
     const QColor tint(kTint.red, kTint.green, kTint.blue);
     for (int row = 0; row < 3; ++row) {
         const QRect rect = View().visualRect(IndexShown(row));
-        for (int column : {0, 3}) {
-            const int right = View().header()->sectionViewportPosition(column) +
-                              View().header()->sectionSize(column) - 3;
+        // The view holds the shown columns only: column 3 is its second.
+        for (const auto& [column, place] : {std::pair{0, 0}, std::pair{3, 1}}) {
+            const int right = View().header()->sectionViewportPosition(place) +
+                              View().header()->sectionSize(place) - 3;
             const QPoint inCell =
                 View().viewport()->mapTo(&View(), QPoint(right, rect.center().y()));
             EXPECT_EQ(shot.pixelColor(inCell) == tint, row % 2 == 0)
@@ -341,12 +344,16 @@ TEST_F(ListboxTest, CellBackgroundPaintReachesEveryShownCellAndItsFillIsSeen) {
 }
 
 TEST_F(ListboxTest, ZeroWidthColumnsAreHiddenAndTheRestSharesTheWidth) {
+    list->AddRow("row");
+    list->SetCell(0, 1, "AD");
+    list->SetCell(0, 3, "アプリ");
     const int width = View().viewport()->width();
-    EXPECT_FALSE(View().isColumnHidden(0));
-    EXPECT_TRUE(View().isColumnHidden(1));
-    EXPECT_TRUE(View().isColumnHidden(2));
+    // The view is given the shown columns, 0 and 3, only.
+    ASSERT_EQ(View().model()->columnCount(), 2);
+    EXPECT_EQ(View().model()->index(0, 1).data().toString(), "アプリ");
+    EXPECT_EQ(list->Cell(0, 1), "AD");
     EXPECT_EQ(View().columnWidth(0), width * 70 / 100);
-    EXPECT_EQ(View().columnWidth(0) + View().columnWidth(3), width);
+    EXPECT_EQ(View().columnWidth(0) + View().columnWidth(1), width);
 
     View().resize(View().width() + 100, View().height());
     EXPECT_EQ(View().columnWidth(0), View().viewport()->width() * 70 / 100);
@@ -407,6 +414,74 @@ TEST_F(ListboxTest, SelectionFollowsItsRowAndRaisesChangeOnlyWhenItChanges) {
     EXPECT_EQ(list->ListIndex(), 1);
     ProcessEvents();
     EXPECT_EQ(changes, 4);
+}
+
+// A screen reader reads the shown columns only, under the headings that the
+// list was given, and hears each check box's tick, ticked or not.
+TEST_F(ListboxTest, ScreenReadersGetTheShownColumnsTheirHeadingsAndEachTick) {
+    list->SetAccessibleName("取得したアイテム");
+    list->SetHeading(0, "アイテム名");
+    list->SetHeading(3, "種別");
+    FillGroupsOnExpand();
+    AddGroup("Kelmo", 1);
+    list->SetExpanded(0, true);
+    list->SetCell(1, 3, "アプリ");
+    list->SetCellCheck(1, 0, false);
+
+    EXPECT_EQ(AccessibleOf(*list).name, "取得したアイテム");
+    EXPECT_EQ(AccessibleHeadings(*list), (Names{"アイテム名", "種別"}));
+    const auto cells = AccessibleCells(*list);
+    ASSERT_EQ(cells.size(), 2u);
+    struct Cell {
+        std::string name;
+        bool checkable, checked;
+        std::string description;
+    };
+    const Cell expected[2][2] = {
+        {{"Kelmo", true, true, "チェックあり"}, {"", false, false, ""}},
+        {{"Kelmo/1", true, false, "チェックなし"}, {"アプリ", false, false, ""}}};
+    for (int row = 0; row < 2; ++row) {
+        ASSERT_EQ(cells[row].size(), 2u) << "row " << row;
+        for (int column = 0; column < 2; ++column) {
+            const AccessibleFacts& seen = cells[row][column];
+            const Cell& cell = expected[row][column];
+            EXPECT_EQ(seen.name, cell.name) << row << "," << column;
+            EXPECT_EQ(seen.checkable, cell.checkable) << row << "," << column;
+            EXPECT_EQ(seen.checked, cell.checked) << row << "," << column;
+            EXPECT_EQ(seen.description, cell.description) << row << "," << column;
+        }
+    }
+}
+
+// The row that the keys move to is the selected row, also the row that had
+// the focus already: what looks chosen is chosen.
+TEST_F(ListboxTest, TheRowTheKeysMoveToIsSelected) {
+    struct KeyCase {
+        int rows;
+        Key key;
+        int selected;
+    };
+    for (const KeyCase& c : {KeyCase{1, Key::Down, 0}, KeyCase{1, Key::Up, 0},
+                             KeyCase{3, Key::Down, 1}, KeyCase{3, Key::End, 2}}) {
+        list->DeleteAllRows();
+        for (int row = 0; row < c.rows; ++row)
+            list->AddRow(String("user" + std::to_string(row)));
+        ProcessEvents();
+        int changes = 0;
+        list->OnChange = [&] { ++changes; };
+        FocusOn(*list);
+        EXPECT_EQ(list->ListIndex(), -1) << "the focus alone chooses nothing";
+
+        PressKey(*list, c.key);
+        WaitFor([&] { return changes == 1; });
+
+        EXPECT_EQ(list->ListIndex(), c.selected)
+            << c.rows << " rows, key " << static_cast<int>(c.key);
+        EXPECT_TRUE(AccessibleCells(*list)[c.selected][0].selected);
+        list->OnChange = nullptr;
+        list->SetListIndex(-1);
+        list->Widget()->clearFocus();
+    }
 }
 
 TEST_F(ListboxTest, AddingAndWalkingThousandsOfRowsIsFast) {

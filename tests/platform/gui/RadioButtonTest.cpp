@@ -1,4 +1,5 @@
 #include "tests/platform/gui/TestWindows.h"
+#include "tests/support/gui/Accessibility.h"
 #include "tests/support/gui/GuiTest.h"
 #include "tests/support/gui/UserActions.h"
 
@@ -6,6 +7,9 @@
 
 #include <QAccessible>
 #include <QWidget>
+
+#include <string>
+#include <utility>
 
 using ::testing::ElementsAre;
 
@@ -102,4 +106,77 @@ TEST_F(RadioButtonTest, AccessibilitySeesEachAsARadioButtonWithItsState) {
         EXPECT_EQ(seen->role(), QAccessible::RadioButton) << button->Name();
         EXPECT_EQ(seen->state().checked, button->Value()) << button->Name();
     }
+}
+
+struct ArrowCase {
+    const char* name;
+    int page;
+    bool selectFrom; // the button left is selected
+    Key key;
+    bool forward; // the focus moves from the first button of the pair to the second
+};
+
+class RadioArrowTest : public RadioButtonTest, public testing::WithParamInterface<ArrowCase> {
+protected:
+    std::pair<RadioButton*, RadioButton*> Pair(int page) const {
+        return page == 0 ? std::pair{window->Device, window->Network}
+                         : std::pair{window->CopyReplace, window->CopyKeep};
+    }
+};
+
+// The arrow keys go to the other button of the pair, as in any radio group,
+// and take the selection along when the button left had it; a button of the
+// page's other pair or of another container is never reached.
+TEST_P(RadioArrowTest, TheArrowsMoveWithinThePair) {
+    const ArrowCase& c = GetParam();
+    ShowPageAndClearLog(c.page);
+    window->PasteReplace->SetValue(true);
+    const auto [first, second] = Pair(c.page);
+    RadioButton* from = c.forward ? first : second;
+    RadioButton* to = c.forward ? second : first;
+    FocusOn(*from);
+    if (c.selectFrom)
+        from->SetValue(true);
+
+    PressKey(*from, c.key);
+
+    EXPECT_TRUE(AccessibleOf(*to).focused);
+    EXPECT_FALSE(AccessibleOf(*from).focused);
+    EXPECT_EQ(to->Value(), c.selectFrom);
+    EXPECT_EQ(AccessibleOf(*to).checked, c.selectFrom);
+    EXPECT_FALSE(from->Value());
+    EXPECT_TRUE(window->PasteReplace->Value());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, RadioArrowTest,
+    testing::Values(ArrowCase{"DownTakesTheSelection", 0, true, Key::Down, true},
+                    ArrowCase{"UpTakesTheSelection", 0, true, Key::Up, false},
+                    ArrowCase{"RightInAGroupBox", 2, true, Key::Right, true},
+                    ArrowCase{"LeftInAGroupBox", 2, true, Key::Left, false},
+                    ArrowCase{"WithoutSelectionOnlyTheFocusMoves", 0, false, Key::Down, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RadioButtonTest, AnArrowPastTheEndOfThePairStays) {
+    ShowPageAndClearLog(0);
+    FocusOn(*window->Network);
+    window->Network->SetValue(true);
+    PressKey(*window->Network, Key::Down);
+    EXPECT_TRUE(AccessibleOf(*window->Network).focused);
+    EXPECT_TRUE(window->Network->Value());
+}
+
+TEST_F(RadioButtonTest, AScreenReadersToggleSelectsAsAClickDoes) {
+    ShowPageAndClearLog(0);
+    window->Device->SetValue(true);
+    window->log.clear();
+    QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(window->Network->Widget());
+    ASSERT_NE(seen->actionInterface(), nullptr);
+    seen->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    seen->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+
+    EXPECT_TRUE(window->Network->Value());
+    EXPECT_FALSE(window->Device->Value());
+    EXPECT_TRUE(ShownChecked(*window->Network));
+    EXPECT_THAT(window->log, ElementsAre("Device off", "Network on"));
 }

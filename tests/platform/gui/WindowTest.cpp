@@ -1,4 +1,5 @@
 #include "platform/gui/ModalScript.h"
+#include "platform/gui/PushButton.h"
 #include "tests/platform/gui/TestWindows.h"
 #include "tests/support/gui/GuiTest.h"
 #include "tests/support/gui/UserActions.h"
@@ -6,7 +7,12 @@
 #include <gmock/gmock.h>
 
 #include <QRect>
+#include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
@@ -194,6 +200,30 @@ TEST_F(WindowTest, ReturnPressesTheDefaultButton) {
     EXPECT_EQ(pressed, 1);
 }
 
+class KeyWindow : public ButtonWindow {
+public:
+    std::vector<std::string> keys;
+
+protected:
+    bool Event_KeyDown(const String& key) override {
+        keys.push_back(key == KeyEscape ? "Escape" : key == KeyReturn ? "Return" : key.ToUTF8());
+        return key == " ";
+    }
+};
+
+TEST_F(WindowTest, KeysThatNoControlTakesAreTheWindowsKeyDownBeforeTheDefaultButton) {
+    auto window = Window::New<KeyWindow>();
+    int pressed = 0;
+    window->Button->OnAction = [&] { ++pressed; };
+    window->Button->SetDefault(true);
+
+    for (Key key : {Key::Escape, Key::Space, Key::A, Key::Return})
+        PressKey(*window, key);
+
+    EXPECT_THAT(window->keys, ElementsAre("Escape", " ", "a", "Return"));
+    EXPECT_EQ(pressed, 1);
+}
+
 TEST_F(WindowTest, APressOutsideTheControlsOrOnALabelIsTheWindowsMouseDown) {
     auto window = PagedWindow::Instance();
     window->Pages->SetValue(2);
@@ -235,3 +265,68 @@ TEST_F(WindowTest, DialogsAreNotMovedBesideTheirWindow) {
     EXPECT_LE(dialog->FrameWidget()->frameGeometry().left(),
               first->FrameWidget()->frameGeometry().right());
 }
+
+// A window of the given content width with a push button whose right edge
+// lies at buttonRight.
+class WideWindow : public Window {
+public:
+    WideWindow(int width, int buttonRight) : width_(width), buttonRight_(buttonRight) {}
+
+protected:
+    void Layout() override {
+        SetContentSize(width_, 300);
+        SetResizable(false);
+    }
+    void CreateControls() override {
+        if (buttonRight_ > 0)
+            Add<PushButton>("Next", buttonRight_ - 80, 260, 80, 20)->SetCaption("次へ");
+    }
+
+private:
+    int width_;
+    int buttonRight_;
+};
+
+struct PlaceCase {
+    const char* name;
+    int firstWidth, firstLeft, buttonRight, secondWidth;
+};
+
+class BesidePlacement : public GuiTest, public testing::WithParamInterface<PlaceCase> {};
+
+// The second window goes to the right of the first, which moves left when
+// that lets the screen hold both; on a screen too narrow for both, the first
+// goes to the left edge and the second covers none of its buttons.
+TEST_P(BesidePlacement, TheSecondWindowGoesRightOfTheFirst) {
+    const PlaceCase& c = GetParam();
+    auto first = Window::New<WideWindow>(c.firstWidth, c.buttonRight);
+    first->FrameWidget()->move(c.firstLeft, 40);
+    auto second = Window::New<WideWindow>(c.secondWidth, 0);
+
+    const QRect room = first->FrameWidget()->screen()->availableGeometry();
+    const QRect a = first->FrameWidget()->frameGeometry();
+    const QRect b = second->FrameWidget()->frameGeometry();
+    EXPECT_GT(b.left(), a.left());
+    EXPECT_EQ(b.top(), a.top());
+    if (a.width() + b.width() < room.width()) {
+        EXPECT_FALSE(a.intersects(b));
+        EXPECT_TRUE(room.contains(a) && room.contains(b));
+        EXPECT_EQ(a.left(), std::min(c.firstLeft, room.right() + 1 - (b.right() + 1 - a.left())))
+            << "the first moves only as far as it must";
+    } else {
+        // Past the buttons by a gap and the windows' frames, or at the screen's right edge.
+        const int frames = 2 * (first->FrameWidget()->geometry().left() - a.left());
+        EXPECT_EQ(a.left(), room.left());
+        EXPECT_GT(b.left(), a.left() + c.buttonRight);
+        EXPECT_LE(b.left(),
+                  std::max(room.right() + 1 - b.width(), a.left() + c.buttonRight + 8 + frames));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Screen, BesidePlacement,
+                         testing::Values(PlaceCase{"RoomOnTheRight", 300, 0, 280, 200},
+                                         PlaceCase{"CentredFirstMovesLeft", 400, 200, 380, 300},
+                                         PlaceCase{"TooNarrowForBoth", 600, 100, 560, 360},
+                                         PlaceCase{"TooNarrowButtonsAtTheEdge", 600, 100, 600,
+                                                   360}),
+                         [](const auto& info) { return std::string(info.param.name); });

@@ -34,6 +34,49 @@ void PressReturn(const Window& window) {
     QTest::keyClick(window.FrameWidget(), Qt::Key_Return);
 }
 
+void FocusOn(const Control& control) {
+    QWidget* window = control.Widget()->window();
+    window->activateWindow();
+    [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(window);
+    control.Widget()->setFocus(Qt::TabFocusReason);
+}
+
+namespace {
+
+Qt::Key QtKey(Key key) {
+    switch (key) {
+    case Key::Escape:
+        return Qt::Key_Escape;
+    case Key::Return:
+        return Qt::Key_Return;
+    case Key::Space:
+        return Qt::Key_Space;
+    case Key::Up:
+        return Qt::Key_Up;
+    case Key::Down:
+        return Qt::Key_Down;
+    case Key::Left:
+        return Qt::Key_Left;
+    case Key::Right:
+        return Qt::Key_Right;
+    case Key::End:
+        return Qt::Key_End;
+    case Key::A:
+        return Qt::Key_A;
+    }
+    return Qt::Key_unknown;
+}
+
+} // namespace
+
+void PressKey(const Control& control, Key key) {
+    QTest::keyClick(control.Widget(), QtKey(key));
+}
+
+void PressKey(const Window& window, Key key) {
+    QTest::keyClick(window.FrameWidget(), QtKey(key));
+}
+
 void OpenMenu(const MenuItem& menu) {
     emit menu.Action()->menu()->aboutToShow();
 }

@@ -17,6 +17,14 @@ void Click(const Control& control);
 void ClickInWindow(const Window& window, int x, int y);
 void PressCloseBox(const Window& window);
 void PressReturn(const Window& window);
+// The control's window made active and the keyboard focus moved to the
+// control, as the Tab key does.
+void FocusOn(const Control& control);
+enum class Key { Escape, Return, Space, Up, Down, Left, Right, End, A };
+// A key pressed while the focus is in the control, or in the window where no
+// control has it.
+void PressKey(const Control& control, Key key);
+void PressKey(const Window& window, Key key);
 // The menu about to be shown, as when the user opens it.
 void OpenMenu(const MenuItem& menu);
 // Choosing the item, as a click or its shortcut does.
