@@ -17,7 +17,8 @@ public:
             step_ = (step_ + 1) % kSpokes;
             update();
         });
-        setAccessibleName(QStringLiteral("busy"));
+        // What a screen reader says of the turning wheel.
+        setAccessibleName(QStringLiteral("処理中"));
     }
 
 protected:
